@@ -1,4 +1,10 @@
 #include "app/navigation.h"
+#include "members/xinhuiyuanfrm.h"
+#include "operators/caozuorenyuanfrm.h"
+#include "operators/xinzengcaozuorenyuanfrm.h"
+#include "operators/xiugaimimafrm.h"
+#include "points/dayinshezhifrm.h"
+#include "points/leixingfrm.h"
 
 #include <QHash>
 #include <functional>
@@ -10,6 +16,12 @@ namespace app {
 QWidget* createChildWindow(const QString& className)
 {
     static const QHash<QString, std::function<QWidget*()>> factories = {
+        {QStringLiteral("Tleixing"), [] { return new Tleixing; }},
+        {QStringLiteral("Txinhuiyuan"), [] { return new Txinhuiyuan; }},
+        {QStringLiteral("Tdayinshezhi"), [] { return new Tdayinshezhi; }},
+        {QStringLiteral("Tcaozuorenyuan"), [] { return new Tcaozuorenyuan; }},
+        {QStringLiteral("Txinzengcaozuorenyuan"), [] { return new Txinzengcaozuorenyuan; }},
+        {QStringLiteral("Txiugaimima"), [] { return new Txiugaimima; }},
         // {QStringLiteral("Tleixing"), [] { return new Tleixing; }},
     };
     const auto it = factories.find(className);

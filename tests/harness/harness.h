@@ -14,6 +14,7 @@
 #include <memory>
 
 class QAbstractButton;
+class QTimer;
 class TMAIN;
 class TDM1;
 
@@ -66,6 +67,8 @@ private:
 class AppTest : public ::testing::Test
 {
 protected:
+    AppTest();
+    ~AppTest() override;
     void SetUp() override;
     void TearDown() override;
 
@@ -76,6 +79,8 @@ protected:
     // Start-up up to the logged-in main window; nullptr when start-up ended.
     TMAIN* start(const QString& operatorCode = QStringLiteral("0001"),
                  const QString& password = QString());
+    // The same, with the login window driven by the test (wrong passwords...).
+    TMAIN* startDriving(std::function<void(QWidget*)> driveLogin);
     TMAIN* mainWindow() const { return m_main; }
 
     // Chooses a main-menu item by its text; returns the child window then active.
@@ -86,7 +91,8 @@ protected:
     }
 
     // Runs body as soon as the next modal window is up (login, modal forms).
-    void whenModal(std::function<void(QWidget*)> body);
+    // Returns the watching timer; deleting it gives up the wait.
+    QTimer* whenModal(std::function<void(QWidget*)> body);
 
     // Direct SQL on the test database, through its own connection.
     void sql(const QString& statement);

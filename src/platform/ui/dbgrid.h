@@ -22,6 +22,8 @@ struct GridColumn {
     Footer footer = Footer::None;
     QString footerText;
     bool visible = true;
+    Qt::Alignment titleAlignment = {};  // empty: left
+    Qt::Alignment footerAlignment = {}; // empty: as the cells
 };
 
 // The data-aware grid: shows whatever its query holds and follows every
@@ -40,11 +42,15 @@ public:
     // Without columns set, every field of the query shows under its own name.
     void setColumns(const QVector<GridColumn>& columns);
     QVector<GridColumn> columns() const;
+    // Set once explicitly, this wins over the default (shown when a column has a footer).
     void setFooterVisible(bool visible);
     bool footerVisible() const;
     void setRowSelect(bool wholeRow);
+    // Stretches the columns over the grid's width instead of their own widths.
+    void setAutoFitColumns(bool fit);
 
     // Texts as displayed, with display formats applied (export and print use these).
+    // rowCount() is the whole data set, not only the rows read so far.
     int rowCount() const;
     int visibleColumnCount() const;
     QString titleText(int column) const;
@@ -52,17 +58,44 @@ public:
     QVariant cellValue(int row, int column) const;
     QString footerDisplay(int column) const;
     const GridColumn& visibleColumn(int column) const;
+    int columnWidth(int column) const { return QTableView::columnWidth(column); }
+
+    // What a click on a column title does; ctrl adds the column to the sort keys.
+    void titleClicked(int column, bool ctrl);
 
     // Shows the find dialog (also Ctrl+F).
     void showFindDialog();
+    // Moves to the next row after the current one (wrapping round) holding
+    // text in the visible column, or in any visible column when column is -1.
+    bool findNext(const QString& text, int column = -1, bool wholeCell = false,
+                  bool caseSensitive = false);
 
 signals:
     void rowDoubleClicked(int row);
 
+protected:
+    void updateGeometries() override;
+
 private:
+    int footerHeight() const;
+    void applyWidths();
+    void queryReset();
+    void rowRemoved(int row);
+    void currentRowChanged(const QModelIndex& current);
+    void invalidateFooter();
+    void computeFooter() const;
+    bool matches(int row, int column, const QString& text, bool wholeCell,
+                 Qt::CaseSensitivity cs) const;
+
     db::Query* m_query = nullptr;
     GridModel* m_model = nullptr;
     class FooterBar* m_footer = nullptr;
+    class GridFindDialog* m_find = nullptr;
+    int m_footerChoice = -1; // -1: not set; 0 hidden; 1 shown
+    bool m_autoFit = false;
+    bool m_layingOut = false;
+    mutable bool m_footerDirty = true;
+    mutable QVector<QString> m_footerTexts;
     friend class GridModel;
 };
 

@@ -1,0 +1,8 @@
+#pragma once
+
+namespace app {
+
+// The dialogs created once at start-up, hidden, and shown modally by their owners.
+void createHiddenForms();
+
+} // namespace app

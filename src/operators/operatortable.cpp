@@ -1,0 +1,12 @@
+#include "operators/operatortable.h"
+
+namespace operators
+{
+
+OperatorTable& OperatorTable::instance()
+{
+    static OperatorTable table;
+    return table;
+}
+
+} // namespace operators
