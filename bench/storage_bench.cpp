@@ -16,7 +16,8 @@
 #include <cstring>
 #include <sqlite3.h>
 
-namespace {
+namespace
+{
 
 TDM1* g_dm = nullptr;
 sqlite3* g_raw = nullptr;
@@ -92,20 +93,24 @@ QStringList creditStatements()
 {
     const QString card = bench::cardNumber(3000); // has a referrer
     const QString referrer = bench::cardNumber(1000);
-    const QString values = QStringLiteral("'餐饮','%1','张伟伟','%2','%3','王芳芳',' 红烧肉',")
-                               .arg(referrer, BenchSerial, card);
+    // 消费类型, 引荐人卡号, 引荐人姓名, 编号, 会员卡号, 会员姓名: shared by both inserts.
+    const QString head =
+        QStringLiteral("'餐饮','%1','张伟伟','%2','%3','王芳芳',").arg(referrer, BenchSerial, card);
     QStringList sql;
     sql << QStringLiteral("update 会员卡信息 set 积分=积分+'12.5' where 会员卡号='%1'").arg(card)
-        << QStringLiteral("update 会员卡信息 set 积分=积分+'1.25' where 会员卡号='%1'").arg(referrer)
-        << QStringLiteral("insert into 流水记录([消费类型],[引荐人卡号],[引荐人姓名],[编号],[会员卡号],"
-                          "[会员姓名],[消费项目],[增减积分],[增减原因],[日期],[时间],[经手人]) "
-                          "values (") +
-               values + QStringLiteral("'12.5','消费','2024-05-01','12:30:00','0001')");
+        << QStringLiteral("update 会员卡信息 set 积分=积分+'1.25' where 会员卡号='%1'")
+               .arg(referrer)
+        << QStringLiteral(
+               "insert into 流水记录([消费类型],[引荐人卡号],[引荐人姓名],[编号],[会员卡号],"
+               "[会员姓名],[消费项目],[增减积分],[增减原因],[日期],[时间],[经手人]) "
+               "values (") +
+               head + QStringLiteral("' 红烧肉','12.5','消费','2024-05-01','12:30:00','0001')");
     for (int line = 0; line < 20; ++line)
-        sql << QStringLiteral("insert into 消费记录([消费类型],[引荐人卡号],[引荐人姓名],[编号],"
-                              "[会员卡号],[会员姓名],[消费项目],[消费金额],[增减原因],[日期],[时间],"
-                              "[经手人]) values (") +
-                   values.left(values.lastIndexOf(QLatin1String("' 红烧肉'"))) +
+        sql << QStringLiteral(
+                   "insert into 消费记录([消费类型],[引荐人卡号],[引荐人姓名],[编号],"
+                   "[会员卡号],[会员姓名],[消费项目],[消费金额],[增减原因],[日期],[时间],"
+                   "[经手人]) values (") +
+                   head +
                    QStringLiteral("'红烧肉','%1','消费','2024-05-01','12:30:00','0001')")
                        .arg(10 + line);
     return sql;
@@ -151,11 +156,11 @@ void CardCheck_Raw(benchmark::State& state)
     int64_t n = 0;
     for (auto _ : state) {
         const QString card = cardAt(n++);
-        sqlite3_stmt* loss = rawPrepare(db::translateJet(lossLookup(card)));
+        sqlite3_stmt* loss = rawPrepare(lossLookup(card)); // nothing to translate
         if (sqlite3_step(loss) == SQLITE_ROW)
             state.SkipWithError("card unexpectedly retired");
         sqlite3_finalize(loss);
-        sqlite3_stmt* member = rawPrepare(db::translateJet(memberLookup(card)));
+        sqlite3_stmt* member = rawPrepare(memberLookup(card));
         if (sqlite3_step(member) == SQLITE_ROW) {
             const int columns = sqlite3_column_count(member);
             for (int c = 0; c < columns; ++c) {
@@ -186,9 +191,7 @@ void Credit_DataModule(benchmark::State& state)
         if (!ok)
             state.SkipWithError("credit rolled back");
     }
-    state.PauseTiming();
-    undoCredits();
-    state.ResumeTiming();
+    undoCredits(); // after the timed loop
 }
 
 void Credit_Raw(benchmark::State& state)
@@ -202,9 +205,7 @@ void Credit_Raw(benchmark::State& state)
             rawExec(statement);
         rawExec(QStringLiteral("commit"));
     }
-    state.PauseTiming();
-    undoCredits();
-    state.ResumeTiming();
+    undoCredits(); // after the timed loop
 }
 
 // ---- highest serial number
@@ -221,8 +222,9 @@ void MaxSerial_DataModule(benchmark::State& state)
 
 void MaxSerial_Raw(benchmark::State& state)
 {
+    const QString sql = db::translateJet(MaxSerial);
     for (auto _ : state) {
-        sqlite3_stmt* stmt = rawPrepare(db::translateJet(MaxSerial));
+        sqlite3_stmt* stmt = rawPrepare(sql);
         if (sqlite3_step(stmt) == SQLITE_ROW)
             benchmark::DoNotOptimize(rawText(stmt, 0));
         sqlite3_finalize(stmt);
@@ -274,20 +276,25 @@ void WalkLedger_Raw(benchmark::State& state)
     state.counters["rows"] = double(rows) / double(state.iterations());
 }
 
-// Collects each run's time per iteration so the ratios can be printed at the end.
+// Collects each run's times per iteration so the ratios can be printed at the end.
 class RatioReporter : public benchmark::ConsoleReporter
 {
 public:
+    struct Times {
+        double real = -1;
+        double cpu = -1;
+    };
     void ReportRuns(const std::vector<Run>& runs) override
     {
         for (const Run& run : runs) {
             if (run.run_type == Run::RT_Iteration && run.iterations > 0 && !run.error_occurred)
-                seconds[QString::fromStdString(run.benchmark_name())] =
-                    run.real_accumulated_time / double(run.iterations);
+                times[QString::fromStdString(run.run_name.function_name)] = {
+                    run.real_accumulated_time / double(run.iterations),
+                    run.cpu_accumulated_time / double(run.iterations)};
         }
         ConsoleReporter::ReportRuns(runs);
     }
-    QMap<QString, double> seconds;
+    QMap<QString, Times> times;
 };
 
 struct Target {
@@ -295,27 +302,30 @@ struct Target {
     double maxDataModuleMs; // 0: no absolute target
 };
 
-void printRatios(const QMap<QString, double>& seconds)
+// Wall-clock ratios are what the targets speak of; the processor-time ratio
+// is printed beside them because other work on the machine skews wall time.
+void printRatios(const QMap<QString, RatioReporter::Times>& times)
 {
     const Target targets[] = {
         {"CardCheck", 1.0}, {"Credit", 0}, {"MaxSerial", 0.1}, {"WalkLedger", 0}};
-    std::printf("\n%-12s %14s %14s %8s  %s\n", "benchmark", "data module", "raw SQLCipher",
-                "ratio", "targets (ratio <= 1.3)");
+    std::printf("\n%-11s %13s %13s %7s %9s  %s\n", "benchmark", "data module", "raw SQLCipher",
+                "ratio", "cpu ratio", "targets: ratio <= 1.3");
     for (const Target& t : targets) {
         const QString name = QString::fromLatin1(t.name);
-        const double dm = seconds.value(name + QStringLiteral("_DataModule"), -1);
-        const double raw = seconds.value(name + QStringLiteral("_Raw"), -1);
-        if (dm < 0 || raw <= 0)
+        const auto dm = times.value(name + QStringLiteral("_DataModule"));
+        const auto raw = times.value(name + QStringLiteral("_Raw"));
+        if (dm.real < 0 || raw.real <= 0)
             continue;
-        const double ratio = dm / raw;
-        QString verdict = ratio <= 1.3 ? QStringLiteral("ratio ok") : QStringLiteral("RATIO MISSED");
+        const double ratio = dm.real / raw.real;
+        QString verdict = ratio <= 1.3 ? QStringLiteral("met") : QStringLiteral("MISSED");
         if (t.maxDataModuleMs > 0)
-            verdict += QStringLiteral(", %1 ms %2 %3 ms")
-                           .arg(dm * 1e3, 0, 'f', 4)
-                           .arg(dm * 1e3 < t.maxDataModuleMs ? QStringLiteral("<")
-                                                            : QStringLiteral("NOT <"))
+            verdict += QStringLiteral("; %1 ms %2 %3 ms")
+                           .arg(dm.real * 1e3, 0, 'f', 4)
+                           .arg(dm.real * 1e3 < t.maxDataModuleMs ? QStringLiteral("<")
+                                                                  : QStringLiteral("NOT <"))
                            .arg(t.maxDataModuleMs);
-        std::printf("%-12s %11.4f ms %11.4f ms %8.3f  %s\n", t.name, dm * 1e3, raw * 1e3, ratio,
+        std::printf("%-11s %10.4f ms %10.4f ms %7.3f %9.3f  %s\n", t.name, dm.real * 1e3,
+                    raw.real * 1e3, ratio, raw.cpu > 0 ? dm.cpu / raw.cpu : 0.0,
                     qPrintable(verdict));
     }
 }
@@ -335,15 +345,17 @@ int main(int argc, char** argv)
     g_dm = &dm;
     const QByteArray path = TDM1::databasePath().toUtf8();
     const QByteArray key = TDM1::DatabasePassword.toUtf8();
-    rawCheck(sqlite3_open_v2(path.constData(), &g_raw, SQLITE_OPEN_READWRITE, nullptr));
+    // Opened as the data module opens its connection, so both sides pay the same locking.
+    rawCheck(sqlite3_open_v2(path.constData(), &g_raw, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX,
+                             nullptr));
     rawCheck(sqlite3_key(g_raw, key.constData(), key.size()));
     sqlite3_busy_timeout(g_raw, db::Connection::BusyTimeoutMs);
 
     // Each pair runs back to back, the data module first.
     const std::pair<const char*, void (*)(benchmark::State&)> pairs[] = {
-        {"CardCheck_DataModule", CardCheck_DataModule}, {"CardCheck_Raw", CardCheck_Raw},
-        {"Credit_DataModule", Credit_DataModule},       {"Credit_Raw", Credit_Raw},
-        {"MaxSerial_DataModule", MaxSerial_DataModule}, {"MaxSerial_Raw", MaxSerial_Raw},
+        {"CardCheck_DataModule", CardCheck_DataModule},   {"CardCheck_Raw", CardCheck_Raw},
+        {"Credit_DataModule", Credit_DataModule},         {"Credit_Raw", Credit_Raw},
+        {"MaxSerial_DataModule", MaxSerial_DataModule},   {"MaxSerial_Raw", MaxSerial_Raw},
         {"WalkLedger_DataModule", WalkLedger_DataModule}, {"WalkLedger_Raw", WalkLedger_Raw}};
     for (const auto& [name, fn] : pairs) {
         auto* b = benchmark::RegisterBenchmark(name, fn)->Unit(benchmark::kMicrosecond);
@@ -353,7 +365,7 @@ int main(int argc, char** argv)
 
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    printRatios(reporter.seconds);
+    printRatios(reporter.times);
     benchmark::Shutdown();
 
     sqlite3_close(g_raw);

@@ -9,7 +9,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-namespace {
+namespace
+{
 
 struct Case {
     const char* jet;
@@ -33,14 +34,16 @@ TEST_P(Translation, RewritesOnlyWhatSqliteLacks)
 
 const Case Cases[] = {
     // Date literals become the zero-padded text the dates are stored as.
-    {"select * from 流水记录 where 日期<#2024-05-01#", "select * from 流水记录 where 日期<'2024-05-01'"},
+    {"select * from 流水记录 where 日期<#2024-05-01#",
+     "select * from 流水记录 where 日期<'2024-05-01'"},
     {"where 日期 between #2024-01-01# and #2024-12-31# order by 日期",
      "where 日期 between '2024-01-01' and '2024-12-31' order by 日期"},
     {"where 日期>=#2024-5-1#", "where 日期>='2024-05-01'"},
     {"where 口头挂失日期 between #2023-12-31#and#2024-1-2#",
      "where 口头挂失日期 between '2023-12-31'and'2024-01-02'"},
     // A # that opens no date stays as it is.
-    {"select 编号 from 流水记录 where 消费项目 = 1 # 2", "select 编号 from 流水记录 where 消费项目 = 1 # 2"},
+    {"select 编号 from 流水记录 where 消费项目 = 1 # 2",
+     "select 编号 from 流水记录 where 消费项目 = 1 # 2"},
     // Bracketed names, the bare-number permission columns included.
     {"select [1],[2],[21] from 操作员 where [操作员]='0001'",
      "select \"1\",\"2\",\"21\" from 操作员 where \"操作员\"='0001'"},
@@ -58,7 +61,8 @@ const Case Cases[] = {
     // true and false are Jet's -1 and 0, as whole words only.
     {"update 会员卡信息 set 口头挂失标志=true where 会员卡号='1'",
      "update 会员卡信息 set 口头挂失标志=-1 where 会员卡号='1'"},
-    {"insert into 操作员([1],[2]) values(TRUE,False)", "insert into 操作员(\"1\",\"2\") values(-1,0)"},
+    {"insert into 操作员([1],[2]) values(TRUE,False)",
+     "insert into 操作员(\"1\",\"2\") values(-1,0)"},
     {"select * from 会员卡信息 where 口头挂失标志=false and 职业<>'x'",
      "select * from 会员卡信息 where 口头挂失标志=0 and 职业<>'x'"},
     {"select truename, is_true, false1 from t", "select truename, is_true, false1 from t"},
@@ -74,7 +78,8 @@ const Case Cases[] = {
     {"update 会员卡信息 set 地址='delete t from t' where 会员卡号=''''",
      "update 会员卡信息 set 地址='delete t from t' where 会员卡号=''''"},
     {"select * from t where a='it''s' and b=true", "select * from t where a='it''s' and b=-1"},
-    {"select * from t where a='unterminated [1] true", "select * from t where a='unterminated [1] true"},
+    {"select * from t where a='unterminated [1] true",
+     "select * from t where a='unterminated [1] true"},
     // Line breaks inside the text are kept.
     {"insert into 操作员([1])\r\nvalues(true)", "insert into 操作员(\"1\")\r\nvalues(-1)"},
 };
@@ -113,7 +118,9 @@ TEST_F(JetOnDatabase, BooleansWrittenEitherWayReadBackAsBooleans)
     EXPECT_FALSE(q.asBoolean(QStringLiteral("4")));
     EXPECT_FALSE(q.asBoolean(QStringLiteral("5"))); // never written: the default
     // The quoted form compares equal to the word form, as Jet's booleans do.
-    EXPECT_EQ(select(QStringLiteral("select * from 操作员 where [3]=true and [4]=false")).recordCount(), 1);
+    EXPECT_EQ(
+        select(QStringLiteral("select * from 操作员 where [3]=true and [4]=false")).recordCount(),
+        1);
 
     // The administrator row of the delivered file holds every flag.
     db::Query& admin = select(QStringLiteral("select * from 操作员 where 操作员='0001'"));
@@ -125,10 +132,14 @@ TEST_F(JetOnDatabase, BooleansWrittenEitherWayReadBackAsBooleans)
 TEST_F(JetOnDatabase, DateLiteralsCompareWithStoredShortDates)
 {
     for (const char* date : {"2023-12-31", "2024-01-01", "2024-05-09", "2024-05-10", "2024-12-31"})
-        exec(QStringLiteral("insert into 流水记录(编号,日期) values('%1','%1')").arg(QLatin1String(date)));
-    EXPECT_EQ(select(QStringLiteral("select * from 流水记录 where 日期<#2024-05-10#")).recordCount(), 3);
+        exec(QStringLiteral("insert into 流水记录(编号,日期) values('%1','%1')")
+                 .arg(QLatin1String(date)));
+    EXPECT_EQ(
+        select(QStringLiteral("select * from 流水记录 where 日期<#2024-05-10#")).recordCount(), 3);
     EXPECT_EQ(select(QStringLiteral("select * from 流水记录 where 日期 between #2024-1-1# and "
-                                    "#2024-5-10#")).recordCount(), 3);
+                                    "#2024-5-10#"))
+                  .recordCount(),
+              3);
     EXPECT_EQ(exec(QStringLiteral("delete 流水记录 from 流水记录 where 日期<#2024-01-01#")), 1);
     EXPECT_EQ(select(QStringLiteral("select * from 流水记录")).recordCount(), 4);
 }

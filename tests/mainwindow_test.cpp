@@ -163,7 +163,13 @@ TEST_F(MainWindowTest, PasswordLettersIgnoreCaseButNothingElse)
 
 TEST_F(MainWindowTest, UnknownOperatorIsRefused)
 {
-    EXPECT_EQ(startTrying("9999", {"", "", "", "", ""}), nullptr);
+    EXPECT_EQ(startDriving([](QWidget* login) {
+                  login->findChild<QComboBox*>(QStringLiteral("cbusername"))->setEditText("9999");
+                  login->findChild<QAbstractButton*>(QStringLiteral("button1"))->click();
+                  EXPECT_TRUE(login->isVisible());
+                  login->findChild<QAbstractButton*>(QStringLiteral("button2"))->click();
+              }),
+              nullptr);
     EXPECT_TRUE(dialogs.shown("不存在的用户！"));
 }
 

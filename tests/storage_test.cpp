@@ -15,7 +15,8 @@
 #include <sqlite3.h>
 #include <thread>
 
-namespace {
+namespace
+{
 
 // Records the boxes instead of showing them.
 class Boxes : public ui::DialogService
@@ -101,7 +102,8 @@ TEST_F(Storage, OpeningFailsAsOneErrorForMissingForeignOrWronglyKeyedFiles)
     };
     for (const auto& [file, key] : attempts) {
         db::Connection c;
-        EXPECT_THROW(c.open(file, key), db::DbError) << file.toStdString() << " " << key.toStdString();
+        EXPECT_THROW(c.open(file, key), db::DbError)
+            << file.toStdString() << " " << key.toStdString();
         EXPECT_FALSE(c.isOpen());
     }
     // A failed attempt leaves the file as it was: the empty file is not turned into a database.
@@ -120,8 +122,8 @@ TEST_F(Storage, DeliveredFileIsEncryptedAndHoldsTheTablesAndTheAdministrator)
     QStringList names;
     for (; !tables.eof(); tables.next())
         names << tables.asString("name");
-    QStringList expected{"会员卡信息", "操作员", "消费类别", "流水记录", "消费记录",
-                         "挂失记录", "口头挂失记录", "团队", "自动变卡"};
+    QStringList expected{"会员卡信息", "操作员",       "消费类别", "流水记录", "消费记录",
+                         "挂失记录",   "口头挂失记录", "团队",     "自动变卡"};
     expected.sort();
     names.sort();
     EXPECT_EQ(names, expected);
@@ -131,7 +133,8 @@ TEST_F(Storage, DeliveredFileIsEncryptedAndHoldsTheTablesAndTheAdministrator)
     EXPECT_EQ(admin.asString("操作员"), QStringLiteral("0001"));
     EXPECT_EQ(admin.asString("姓名"), QStringLiteral("系统管理员"));
     EXPECT_EQ(admin.asString("密码"), QString());
-    EXPECT_EQ(select(QStringLiteral("select * from 自动变卡")).asString("自动变卡"), QStringLiteral("否"));
+    EXPECT_EQ(select(QStringLiteral("select * from 自动变卡")).asString("自动变卡"),
+              QStringLiteral("否"));
     EXPECT_EQ(count(QStringLiteral("会员卡信息")) + count(QStringLiteral("流水记录")), 0);
 
     // Refuses to replace a delivered file.
@@ -176,7 +179,7 @@ TEST_F(Storage, AShortLockHeldByAnotherProgramIsWaitedFor)
 TEST_F(Storage, EngineErrorsCarryTheEnginesText)
 {
     try {
-        exec(QStringLiteral("insert into 会员卡信息(会员卡号) values('1'x')"));
+        exec(QStringLiteral("insert into 会员卡信息(会员卡号) values('1' '2')"));
         FAIL() << "no error";
     } catch (const db::DbError& e) {
         EXPECT_TRUE(e.message().contains(QStringLiteral("syntax error"))) << e.what();
@@ -193,8 +196,8 @@ TEST_F(Storage, QuotesTypedIntoValuesAreStoredAsTyped)
     EXPECT_EQ(db::esc(QStringLiteral("a'b''c")), QStringLiteral("a''b''''c"));
     addMember(QStringLiteral("1'2"), name);
     addMember(QStringLiteral("1002"));
-    db::Query& q = select(QStringLiteral("select * from 会员卡信息 where 会员姓名='") + db::esc(name) +
-                          QStringLiteral("'"));
+    db::Query& q = select(QStringLiteral("select * from 会员卡信息 where 会员姓名='") +
+                          db::esc(name) + QStringLiteral("'"));
     ASSERT_EQ(q.recordCount(), 1);
     EXPECT_EQ(q.asString("会员姓名"), name);
     EXPECT_EQ(q.asString("会员卡号"), QStringLiteral("1'2"));
@@ -205,7 +208,8 @@ TEST_F(Storage, ColumnNamesFromDropDownsMustNameAColumn)
     db::Connection& c = m_dm.ADOConnection1;
     EXPECT_EQ(db::checkedColumn(c, QStringLiteral("会员卡信息"), QStringLiteral("会员姓名")),
               QStringLiteral("会员姓名"));
-    EXPECT_EQ(db::checkedColumn(c, QStringLiteral("操作员"), QStringLiteral("21")), QStringLiteral("21"));
+    EXPECT_EQ(db::checkedColumn(c, QStringLiteral("操作员"), QStringLiteral("21")),
+              QStringLiteral("21"));
     for (const char* bad : {"会员姓名='' or 1=1 --", "会员", "", "经手人", "会员姓名]"})
         EXPECT_THROW(db::checkedColumn(c, QStringLiteral("会员卡信息"), QString::fromUtf8(bad)),
                      db::DbError)
@@ -217,11 +221,13 @@ TEST_F(Storage, ColumnNamesFromDropDownsMustNameAColumn)
 TEST_F(Storage, NumbersReadAsTextWithoutTrailingZeros)
 {
     const std::pair<const char*, const char*> cases[] = {
-        {"'12.5'", "12.5"}, {"'3'", "3"}, {"'33.33'", "33.33"}, {"'0'", "0"},
-        {"'-7.25'", "-7.25"}, {"'1234567.5'", "1234567.5"}, {"0.1+0.2", "0.3"}};
+        {"'12.5'", "12.5"}, {"'3'", "3"},         {"'33.33'", "33.33"},
+        {"'0'", "0"},       {"'-7.25'", "-7.25"}, {"'1234567.5'", "1234567.5"},
+        {"0.1+0.2", "0.3"}};
     for (const auto& [written, read] : cases) {
         exec(QStringLiteral("delete from 消费记录"));
-        exec(QStringLiteral("insert into 消费记录(编号,消费金额) values('1',%1)").arg(QLatin1String(written)));
+        exec(QStringLiteral("insert into 消费记录(编号,消费金额) values('1',%1)")
+                 .arg(QLatin1String(written)));
         db::Query& q = select(QStringLiteral("select 消费金额 from 消费记录"));
         EXPECT_EQ(q.asString("消费金额"), QLatin1String(read)) << written;
     }
@@ -262,7 +268,8 @@ TEST_F(Storage, TransactRollsBackAndShowsTheErrorInAPlainBox)
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.shown[0].title, ui::applicationTitle());
     EXPECT_EQ(boxes.shown[0].icon, ui::Icon::None);
-    EXPECT_TRUE(boxes.shown[0].text.contains(QStringLiteral("UNIQUE"))) << boxes.shown[0].text.toStdString();
+    EXPECT_TRUE(boxes.shown[0].text.contains(QStringLiteral("UNIQUE")))
+        << boxes.shown[0].text.toStdString();
 
     // Any error of the body counts, not only the engine's.
     EXPECT_FALSE(app::transact([&] {
@@ -287,7 +294,8 @@ TEST_F(Storage, AGridStaysReadableAcrossARolledBackTransaction)
     db::Query::blockSize = 2;
     for (int i = 1; i <= 9; ++i)
         exec(QStringLiteral("insert into 流水记录(编号) values('%1')").arg(i));
-    db::Query& grid = app::select(m_dm.ADOQuery8, QStringLiteral("select * from 流水记录 order by 编号"));
+    db::Query& grid =
+        app::select(m_dm.ADOQuery8, QStringLiteral("select * from 流水记录 order by 编号"));
     ASSERT_FALSE(grid.allFetched());
     EXPECT_FALSE(app::transact([&] {
         exec(QStringLiteral("insert into 流水记录(编号) values('x')"));
@@ -308,7 +316,8 @@ TEST_F(Storage, QueriesWalkTheirRowsAndCountThemBeforeAllAreRead)
         exec(QStringLiteral("insert into 流水记录(编号,增减积分) values('%1','%2')")
                  .arg(i, 10, 10, QLatin1Char('0'))
                  .arg(i * 1.5));
-    db::Query& q = select(QStringLiteral("select * from 流水记录\r\nwhere 增减积分>'2'\r\norder by 编号"));
+    db::Query& q =
+        select(QStringLiteral("select * from 流水记录\r\nwhere 增减积分>'2'\r\norder by 编号"));
     EXPECT_FALSE(q.allFetched());
     EXPECT_EQ(q.recordCount(), 7);
     QStringList serials;
@@ -336,9 +345,11 @@ TEST_F(Storage, DeletingTheCurrentRowRemovesThatRowOnly)
     db::Query::blockSize = 2;
     // Two identical entries: deleting one must leave the other.
     for (const char* serial : {"1", "2", "2", "3", "4", "5"})
-        exec(QStringLiteral("insert into 流水记录(编号,会员卡号,增减积分,日期) values('%1','1001','5',null)")
+        exec(QStringLiteral(
+                 "insert into 流水记录(编号,会员卡号,增减积分,日期) values('%1','1001','5',null)")
                  .arg(QLatin1String(serial)));
-    db::Query& q = app::select(m_dm.ADOQuery8, QStringLiteral("select * from 流水记录 order by 编号"));
+    db::Query& q =
+        app::select(m_dm.ADOQuery8, QStringLiteral("select * from 流水记录 order by 编号"));
     q.next();
     ASSERT_EQ(q.asString("编号"), QStringLiteral("2"));
     EXPECT_EQ(q.recordCount(), 6);
@@ -373,8 +384,8 @@ TEST_F(Storage, GridQueriesReopenWithNewText)
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen"
-                                                                     : qgetenv("QT_QPA_PLATFORM"));
+    qputenv("QT_QPA_PLATFORM",
+            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

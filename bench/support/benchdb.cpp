@@ -16,12 +16,14 @@
 #include <random>
 #include <sqlite3.h>
 
-namespace bench {
-namespace {
+namespace bench
+{
+namespace
+{
 
 const char* const Categories[] = {"餐饮", "酒水", "客房", "娱乐", "外卖"};
-const char* const Items[] = {"宫保鸡丁", "鱼香肉丝", "红烧肉", "啤酒", "白酒", "米饭",
-                             "水煮鱼", "麻婆豆腐", "包间费", "茶水"};
+const char* const Items[] = {"宫保鸡丁", "鱼香肉丝", "红烧肉",   "啤酒",   "白酒",
+                             "米饭",     "水煮鱼",   "麻婆豆腐", "包间费", "茶水"};
 const char* const Surnames[] = {"张", "王", "李", "赵", "刘", "陈", "杨", "黄", "周", "吴"};
 const char* const Given[] = {"伟", "芳", "娜", "敏", "静", "丽", "强", "磊", "军", "洋"};
 

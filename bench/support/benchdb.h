@@ -6,7 +6,8 @@
 // (流水记录) and 2,000,000 consumption rows (消费记录), written once with the
 // delivered schema and cached under /tmp/huiyuan-bench (building it takes a
 // while). Override the folder with the environment variable HUIYUAN_BENCH_DIR.
-namespace bench {
+namespace bench
+{
 
 // Size of the generated data; the look-up benchmarks pick card numbers below
 // memberCount and the serial numbers run from 1 to ledgerRows.

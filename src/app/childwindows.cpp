@@ -3,7 +3,9 @@
 #include "operators/caozuorenyuanfrm.h"
 #include "operators/xinzengcaozuorenyuanfrm.h"
 #include "operators/xiugaimimafrm.h"
+#include "points/Unit2.h"
 #include "points/dayinshezhifrm.h"
+#include "points/duihuanfrm.h"
 #include "points/leixingfrm.h"
 
 #include <QHash>
@@ -19,6 +21,8 @@ QWidget* createChildWindow(const QString& className)
         {QStringLiteral("Tleixing"), [] { return new Tleixing; }},
         {QStringLiteral("Txinhuiyuan"), [] { return new Txinhuiyuan; }},
         {QStringLiteral("Tdayinshezhi"), [] { return new Tdayinshezhi; }},
+        {QStringLiteral("Tzengjiajifen"), [] { return new Tzengjiajifen; }},
+        {QStringLiteral("Tduihuan"), [] { return new Tduihuan; }},
         {QStringLiteral("Tcaozuorenyuan"), [] { return new Tcaozuorenyuan; }},
         {QStringLiteral("Txinzengcaozuorenyuan"), [] { return new Txinzengcaozuorenyuan; }},
         {QStringLiteral("Txiugaimima"), [] { return new Txiugaimima; }},

@@ -65,7 +65,10 @@ Tcaozuorenyuan::Tcaozuorenyuan(QWidget* parent)
     layout->addLayout(panes);
     layout->addLayout(buttons);
 
-    connect(m_grid, &QTableWidget::cellDoubleClicked, this, &Tcaozuorenyuan::showSelectedFlags);
+    connect(m_grid, &QTableWidget::cellDoubleClicked, this, [this](int row) {
+        m_grid->setCurrentGridRow(row); // the code column is fixed and does not select by itself
+        showSelectedFlags();
+    });
     connect(m_bitBtn1, &QPushButton::clicked, this, &Tcaozuorenyuan::openAdd);
     connect(m_bitBtn2, &QPushButton::clicked, this, &Tcaozuorenyuan::modify);
     connect(m_bitBtn3, &QPushButton::clicked, this, &Tcaozuorenyuan::remove);
@@ -109,8 +112,8 @@ void Tcaozuorenyuan::refresh()
         codes << code;
         names << name;
     }
-    // A grid keeps one row under its titles even when the table is empty.
-    m_grid->setRowCount(1);
+    // A grid keeps one row under its titles even when the table is empty. The
+    // rows are rewritten in place, so a click being delivered keeps its cell.
     m_grid->setRowCount(std::max(int(codes.size()), 1) + 1);
     m_grid->setRowHeight(0, 20);
     m_grid->setCells(0, 0, QStringLiteral("编号"));

@@ -74,6 +74,12 @@ Tloginform::Tloginform(QWidget* parent) : QDialog(parent)
     connect(m_button2, &QPushButton::clicked, this, &QDialog::reject);
 }
 
+Tloginform::~Tloginform()
+{
+    // Destroying the child boxes moves the focus; this window must not hear of it.
+    disconnect(qApp, nullptr, this, nullptr);
+}
+
 bool Tloginform::runLogin(QWidget* parent)
 {
     Tloginform login(parent);

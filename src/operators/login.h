@@ -14,6 +14,7 @@ class Tloginform : public QDialog
     Q_OBJECT
 public:
     explicit Tloginform(QWidget* parent = nullptr);
+    ~Tloginform() override;
 
     // Shows the login modally; true when an operator logged in.
     static bool runLogin(QWidget* parent);

@@ -5,7 +5,8 @@
 #include <QFileInfo>
 #include <sqlite3.h>
 
-namespace db {
+namespace db
+{
 
 void check(sqlite3* db, int rc)
 {
@@ -25,9 +26,15 @@ void Connection::open(const QString& path, const QString& key)
     close();
     if (!QFileInfo(path).isFile())
         throw DbError(QStringLiteral("Could not find file '%1'.").arg(path));
+    // The engine would take an empty file for a new database without tables
+    // (and write one into it); it is a broken copy, not the delivered file.
+    if (QFileInfo(path).size() == 0)
+        throw DbError(QStringLiteral("Unrecognized database format '%1'.").arg(path));
     sqlite3* handle = nullptr;
+    // Only the user-interface thread uses the connection, so the engine's own
+    // locking (taken on every column read) is left out.
     const int rc = sqlite3_open_v2(path.toUtf8().constData(), &handle,
-                                   SQLITE_OPEN_READWRITE | SQLITE_OPEN_FULLMUTEX, nullptr);
+                                   SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
     if (rc != SQLITE_OK) {
         const QString msg = QString::fromUtf8(sqlite3_errmsg(handle));
         sqlite3_close(handle);

@@ -2,8 +2,10 @@
 
 #include <QRegularExpression>
 
-namespace db {
-namespace {
+namespace db
+{
+namespace
+{
 
 bool isWordChar(QChar c)
 {
@@ -80,9 +82,13 @@ QString dropDeleteTarget(const QString& sql)
         QStringLiteral("^(\\s*delete)\\s+(?!from\\b)(\"[^\"]*\"|\\S+)\\s+(from\\s)"),
         QRegularExpression::CaseInsensitiveOption);
     QString out = sql;
+    // Most statements are selects: spare them the pattern match.
+    if (!QStringView(out).trimmed().startsWith(QLatin1String("delete"), Qt::CaseInsensitive))
+        return out;
     const auto m = form.match(out);
     if (m.hasMatch())
-        out.replace(m.capturedStart(), m.capturedLength(), m.captured(1) + QLatin1Char(' ') + m.captured(3));
+        out.replace(m.capturedStart(), m.capturedLength(),
+                    m.captured(1) + QLatin1Char(' ') + m.captured(3));
     return out;
 }
 

@@ -7,42 +7,70 @@
 
 #include <QRegularExpression>
 #include <QTimer>
+#include <algorithm>
 #include <cstring>
 #include <sqlite3.h>
 
-namespace db {
+namespace db
+{
 
 int Query::blockSize = 256;
 
-namespace {
+namespace
+{
 
 enum Tag : char { TagNull = 0, TagInt = 1, TagReal = 2, TagText = 3 };
 
-void packCell(sqlite3_stmt* stmt, int column, QByteArray& row)
+// One column of the current row, read once from the engine.
+struct Cell {
+    int type;
+    const char* text;
+    quint32 len;
+    union {
+        sqlite3_int64 i;
+        double d;
+    };
+};
+
+int readCell(sqlite3_stmt* stmt, int column, Cell& cell)
 {
-    switch (sqlite3_column_type(stmt, column)) {
+    cell.type = sqlite3_column_type(stmt, column);
+    switch (cell.type) {
     case SQLITE_NULL:
-        row.append(char(TagNull));
-        break;
-    case SQLITE_INTEGER: {
-        const sqlite3_int64 v = sqlite3_column_int64(stmt, column);
-        row.append(char(TagInt));
-        row.append(reinterpret_cast<const char*>(&v), sizeof v);
-        break;
+        return 1;
+    case SQLITE_INTEGER:
+        cell.i = sqlite3_column_int64(stmt, column);
+        return 1 + 8;
+    case SQLITE_FLOAT:
+        cell.d = sqlite3_column_double(stmt, column);
+        return 1 + 8;
+    default:
+        cell.text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, column));
+        cell.len = quint32(sqlite3_column_bytes(stmt, column));
+        return 1 + int(sizeof cell.len) + int(cell.len);
     }
-    case SQLITE_FLOAT: {
-        const double v = sqlite3_column_double(stmt, column);
-        row.append(char(TagReal));
-        row.append(reinterpret_cast<const char*>(&v), sizeof v);
-        break;
-    }
-    default: {
-        const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, column));
-        const quint32 len = quint32(sqlite3_column_bytes(stmt, column));
-        row.append(char(TagText));
-        row.append(reinterpret_cast<const char*>(&len), sizeof len);
-        row.append(text, int(len));
-    }
+}
+
+char* packCell(const Cell& cell, char* out)
+{
+    switch (cell.type) {
+    case SQLITE_NULL:
+        *out = TagNull;
+        return out + 1;
+    case SQLITE_INTEGER:
+        *out = TagInt;
+        std::memcpy(out + 1, &cell.i, sizeof cell.i);
+        return out + 1 + sizeof cell.i;
+    case SQLITE_FLOAT:
+        *out = TagReal;
+        std::memcpy(out + 1, &cell.d, sizeof cell.d);
+        return out + 1 + sizeof cell.d;
+    default:
+        *out = TagText;
+        std::memcpy(out + 1, &cell.len, sizeof cell.len);
+        if (cell.len)
+            std::memcpy(out + 1 + sizeof cell.len, cell.text, cell.len);
+        return out + 1 + sizeof cell.len + cell.len;
     }
 }
 
@@ -96,9 +124,9 @@ void Query::close()
     finalizeStatement();
     const bool wasOpen = m_open;
     m_open = false;
-    m_rows.clear();
-    m_rows.shrink_to_fit();
+    releaseRows();
     m_fields.clear();
+    m_fieldIndex.clear();
     m_cursor = 0;
     m_knownCount = -1;
     if (wasOpen)
@@ -137,8 +165,9 @@ void Query::prepare(const QString& sql)
 void Query::open()
 {
     finalizeStatement();
-    m_rows.clear();
+    releaseRows();
     m_fields.clear();
+    m_fieldIndex.clear();
     m_cursor = 0;
     m_knownCount = -1;
     m_open = false;
@@ -149,8 +178,11 @@ void Query::open()
         throw DbError(QStringLiteral("Current provider does not support returning multiple "
                                      "recordsets from a single execution."));
     }
-    for (int c = 0; c < columns; ++c)
+    for (int c = 0; c < columns; ++c) {
         m_fields << QString::fromUtf8(sqlite3_column_name(m_stmt, c));
+        if (!m_fieldIndex.contains(m_fields.back())) // the first of equal names wins
+            m_fieldIndex.insert(m_fields.back(), c);
+    }
     m_done = false;
     m_open = true;
     fetchMore(blockSize);
@@ -182,21 +214,49 @@ int Query::execSql()
     return sqlite3_changes(db);
 }
 
+char* Query::allocateRow(size_t size)
+{
+    constexpr size_t BlockSize = size_t(1) << 20;
+    if (size > m_blockFree) {
+        const size_t n = std::max(BlockSize, size);
+        m_blocks.emplace_back(new char[n]);
+        m_blockPos = m_blocks.back().get();
+        m_blockFree = n;
+    }
+    char* row = m_blockPos;
+    m_blockPos += size;
+    m_blockFree -= size;
+    return row;
+}
+
+void Query::releaseRows()
+{
+    m_rows.clear();
+    m_rows.shrink_to_fit();
+    m_blocks.clear();
+    m_blockPos = nullptr;
+    m_blockFree = 0;
+}
+
 void Query::fetchMore(int rows)
 {
     if (m_done || !m_stmt)
         return;
     const int first = int(m_rows.size());
     const int columns = m_fields.size();
+    std::vector<Cell> cells(static_cast<size_t>(columns));
     for (int n = 0; n < rows; ++n) {
         const int rc = sqlite3_step(m_stmt);
         if (rc == SQLITE_ROW) {
-            QByteArray row;
-            row.reserve(columns * 12);
+            // Sized first, so the row is copied once.
+            int size = 0;
             for (int c = 0; c < columns; ++c)
-                packCell(m_stmt, c, row);
-            row.squeeze();
-            m_rows.push_back(std::move(row));
+                size += readCell(m_stmt, c, cells[size_t(c)]);
+            char* row = allocateRow(size_t(size));
+            char* out = row;
+            for (int c = 0; c < columns; ++c)
+                out = packCell(cells[size_t(c)], out);
+            m_rows.push_back(row);
             continue;
         }
         const QString msg = QString::fromUtf8(sqlite3_errmsg(m_connection.handle()));
@@ -305,6 +365,9 @@ void Query::setRecNo(int row)
 
 int Query::fieldIndex(const QString& name) const
 {
+    const auto exact = m_fieldIndex.constFind(name);
+    if (exact != m_fieldIndex.constEnd())
+        return exact.value();
     for (int c = 0; c < m_fields.size(); ++c) {
         if (m_fields[c].compare(name, Qt::CaseInsensitive) == 0)
             return c;
@@ -317,9 +380,9 @@ bool Query::hasField(const QString& name) const
     return fieldIndex(name) >= 0;
 }
 
-QVariant Query::decode(const QByteArray& row, int column) const
+QVariant Query::decode(const char* row, int column) const
 {
-    const char* p = row.constData();
+    const char* p = row;
     for (int c = 0; c < column; ++c)
         p += cellSize(p);
     switch (*p) {
@@ -394,8 +457,7 @@ bool Query::asBoolean(const QString& name) const
         return false;
     if (v.typeId() == QMetaType::QString) {
         const QString t = v.toString().trimmed();
-        return t.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0 ||
-               (t.toLongLong() != 0);
+        return t.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0 || (t.toLongLong() != 0);
     }
     return v.toDouble() != 0;
 }
@@ -413,14 +475,17 @@ void Query::sortBy(const QVector<QPair<QString, bool>>& order)
 
 QString Query::baseTable() const
 {
-    static const QRegularExpression from(QStringLiteral("\\bfrom\\s+(\"(?:[^\"]|\"\")*\"|[^\\s,()]+)"),
-                                         QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression from(
+        QStringLiteral("\\bfrom\\s+(\"(?:[^\"]|\"\")*\"|[^\\s,()]+)"),
+        QRegularExpression::CaseInsensitiveOption);
     const auto m = from.match(translateJet(m_sql));
     if (!m.hasMatch())
-        throw DbError(QStringLiteral("Insufficient key column information for updating or refreshing."));
+        throw DbError(
+            QStringLiteral("Insufficient key column information for updating or refreshing."));
     QString table = m.captured(1);
     if (table.startsWith(QLatin1Char('"')))
-        table = table.mid(1, table.size() - 2).replace(QStringLiteral("\"\""), QStringLiteral("\""));
+        table =
+            table.mid(1, table.size() - 2).replace(QStringLiteral("\"\""), QStringLiteral("\""));
     return table;
 }
 
@@ -440,7 +505,7 @@ void Query::deleteCurrent()
     sqlite3* db = m_connection.handle();
     sqlite3_stmt* stmt = nullptr;
     check(db, sqlite3_prepare_v2(db, sql.constData(), sql.size(), &stmt, nullptr));
-    const QByteArray& row = m_rows[size_t(m_cursor)];
+    const char* row = m_rows[size_t(m_cursor)];
     std::vector<QByteArray> texts(size_t(m_fields.size()));
     for (int c = 0; c < m_fields.size(); ++c) {
         const QVariant v = decode(row, c);

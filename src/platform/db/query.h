@@ -1,16 +1,19 @@
 #pragma once
 
+#include <QHash>
 #include <QObject>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
 #include <QVector>
 
+#include <memory>
 #include <vector>
 
 struct sqlite3_stmt;
 
-namespace db {
+namespace db
+{
 
 class Connection;
 
@@ -79,7 +82,9 @@ signals:
 
 private:
     QVariant fieldOf(const QString& name) const;
-    QVariant decode(const QByteArray& row, int column) const;
+    QVariant decode(const char* row, int column) const;
+    char* allocateRow(size_t size);
+    void releaseRows();
     void prepare(const QString& sql);
     void finalizeStatement();
     QString effectiveSql() const;
@@ -92,7 +97,13 @@ private:
     sqlite3_stmt* m_stmt = nullptr;
     bool m_done = true;
     QStringList m_fields;
-    std::vector<QByteArray> m_rows; // each row packed compactly
+    QHash<QString, int> m_fieldIndex; // exact names, the common case of a look-up
+    // Each row packed compactly into large shared blocks: a million rows
+    // cost a few hundred allocations, not a million.
+    std::vector<const char*> m_rows;
+    std::vector<std::unique_ptr<char[]>> m_blocks;
+    char* m_blockPos = nullptr;
+    size_t m_blockFree = 0;
     int m_cursor = 0;
     int m_knownCount = -1;
     QVector<QPair<QString, bool>> m_sort;

@@ -12,7 +12,8 @@
 #include <QScrollBar>
 #include <QShortcut>
 
-namespace ui {
+namespace ui
+{
 
 DBGridEh::DBGridEh(QWidget* parent)
     : QTableView(parent), m_model(new GridModel(this)), m_footer(new FooterBar(this))
@@ -139,6 +140,7 @@ void DBGridEh::updateGeometries()
         const int fit = qMax(1, viewport()->height() / rowHeight);
         verticalScrollBar()->setRange(0, qMax(0, m_model->rowCount() - fit));
         verticalScrollBar()->setPageStep(fit);
+        qDebug("rows %d fit %d vh %d rh %d max %d", m_model->rowCount(), fit, viewport()->height(), rowHeight, verticalScrollBar()->maximum());
         const QRect area = viewport()->geometry();
         m_footer->setGeometry(area.left(), area.bottom() + 1, area.width(), footer);
     }
@@ -170,6 +172,8 @@ void DBGridEh::rowRemoved(int)
 void DBGridEh::currentRowChanged(const QModelIndex& current)
 {
     // The grid's selection is the query's current record, as windows read it.
+    if (m_model->changing())
+        return;
     if (m_query && m_query->isOpen() && current.isValid() && current.row() != m_query->recNo())
         m_query->setRecNo(current.row());
 }

@@ -4,11 +4,13 @@
 #include <QTableView>
 #include <QVector>
 
-namespace db {
+namespace db
+{
 class Query;
 }
 
-namespace ui {
+namespace ui
+{
 
 class GridModel;
 

@@ -11,7 +11,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace ui {
+namespace ui
+{
 
 GridFindDialog::GridFindDialog(DBGridEh* grid)
     : QDialog(grid), m_grid(grid), m_text(new QLineEdit(this)), m_column(new QComboBox(this)),

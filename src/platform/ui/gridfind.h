@@ -6,7 +6,8 @@ class QCheckBox;
 class QComboBox;
 class QLineEdit;
 
-namespace ui {
+namespace ui
+{
 
 class DBGridEh;
 

@@ -5,7 +5,8 @@
 #include <QHeaderView>
 #include <QPainter>
 
-namespace ui {
+namespace ui
+{
 
 FooterBar::FooterBar(DBGridEh* grid) : QWidget(grid), m_grid(grid)
 {

@@ -2,7 +2,8 @@
 
 #include <QWidget>
 
-namespace ui {
+namespace ui
+{
 
 class DBGridEh;
 

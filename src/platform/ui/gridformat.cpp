@@ -7,9 +7,11 @@
 #include <QStringList>
 #include <cmath>
 
-namespace ui {
+namespace ui
+{
 
-namespace {
+namespace
+{
 
 bool isNumericFormat(const QString& format)
 {

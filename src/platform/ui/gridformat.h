@@ -3,7 +3,8 @@
 #include <QString>
 #include <QVariant>
 
-namespace ui {
+namespace ui
+{
 
 // The text a grid cell shows for a stored value under a column's display
 // format. Formats follow the grid's own notation: "hh:mm:ss" and "yyyy-mm-dd"

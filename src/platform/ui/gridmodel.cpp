@@ -3,7 +3,8 @@
 #include "platform/db/query.h"
 #include "platform/ui/gridformat.h"
 
-namespace ui {
+namespace ui
+{
 
 GridModel::GridModel(QObject* parent) : QAbstractTableModel(parent) {}
 
@@ -59,10 +60,12 @@ void GridModel::rebuildColumns()
 
 void GridModel::onReset()
 {
+    m_changing = true;
     beginResetModel();
     rebuildColumns();
     m_rows = m_query && m_query->isOpen() ? m_query->fetchedCount() : 0;
     endResetModel();
+    m_changing = false;
     emit queryReset();
 }
 
@@ -88,9 +91,11 @@ void GridModel::onRowsFetched(int first, int /*last*/)
 void GridModel::onRowRemoved(int row)
 {
     if (row >= 0 && row < m_rows) {
+        m_changing = true;
         beginRemoveRows(QModelIndex(), row, row);
         --m_rows;
         endRemoveRows();
+        m_changing = false;
     }
     catchUp();
     emit queryRowRemoved(row);

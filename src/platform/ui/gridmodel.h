@@ -5,7 +5,8 @@
 #include <QAbstractTableModel>
 #include <QPointer>
 
-namespace ui {
+namespace ui
+{
 
 // The table model behind DBGridEh: the visible columns of the grid over the
 // rows its query has read so far. Rows arrive in blocks (the view asks for
@@ -24,6 +25,9 @@ public:
     void setColumns(const QVector<GridColumn>& columns);
     QVector<GridColumn> columns() const { return m_columns; }
     bool hasOwnColumns() const { return m_ownColumns; }
+    // True while rows are being removed or the model reset: the view's
+    // current index moves then without the user choosing a row.
+    bool changing() const { return m_changing; }
 
     int visibleCount() const { return int(m_visible.size()); }
     const GridColumn& visibleColumn(int column) const;
@@ -62,6 +66,7 @@ private:
     QVector<GridColumn> m_visible;
     QVector<int> m_fieldOf;
     int m_rows = 0;
+    bool m_changing = false;
 };
 
 } // namespace ui
