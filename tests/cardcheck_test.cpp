@@ -278,8 +278,9 @@ TEST_F(CardCheckTest, SearchKeepsTheFragmentAndClearsTheRest)
         EXPECT_TRUE(w->panel->isVisible());
         EXPECT_EQ(w->edit(c.box)->text(), c.fragment);
         for (int n : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 15, 16}) {
-            if (n != c.box)
+            if (n != c.box) {
                 EXPECT_TRUE(w->edit(n)->text().isEmpty()) << "Edit" << n;
+            }
         }
         ui::DBGridEh* grid = w->panel->grid();
         QStringList cards;

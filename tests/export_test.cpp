@@ -360,11 +360,13 @@ TEST_F(ExportTest, FailedWriteRaisesAndLeavesTheExistingFileUntouched)
     getrlimit(RLIMIT_FSIZE, &saved);
     rlimit small = saved;
     small.rlim_cur = 1000;
-    setrlimit(RLIMIT_FSIZE, &small);
+    const int rc = setrlimit(RLIMIT_FSIZE, &small);
+    fprintf(stderr, "setrlimit %d cur %lld max %lld\n", rc, (long long)small.rlim_cur, (long long)small.rlim_max);
     bool raised = false;
     try {
         ui::writeGridFile(*grid, target, ui::ExportFormat::Xls);
     } catch (const std::runtime_error& e) {
+        fprintf(stderr, "%s\n", e.what());
         raised = QString::fromUtf8(e.what()).contains(QStringLiteral("keep.xls"));
     }
     setrlimit(RLIMIT_FSIZE, &saved);

@@ -24,6 +24,12 @@ namespace
 {
 
 // The harness types key by key, which covers ASCII only; other text is set as a paste would.
+void typeKeysInto(QWidget* box, const QString& keys)
+{
+    box->setFocus();
+    test::typeKeys(box, keys);
+}
+
 void enterText(QWidget* box, const QString& text)
 {
     bool ascii = true;
@@ -191,6 +197,31 @@ TEST_F(MembersTest, CardBoxTakesDigitsAndControlKeysOnly)
     EXPECT_EQ(edit(w, 1)->text(), QStringLiteral("123"));
     pressEnter(edit(w, 1));
     EXPECT_TRUE(edit(w, 2)->hasFocus());
+}
+
+TEST_F(MembersTest, EnterWalksTheEntryOrder)
+{
+    Txinhuiyuan* w = enrolment();
+    ASSERT_NE(w, nullptr);
+    const QStringList chain = {"Edit1", "Edit2",           "ComboBox2", "ComboBox1",
+                               "Edit3", "DateTimePicker1", "Edit4",     "Edit5",
+                               "Edit6", "DateTimePicker2", "Edit7"};
+    QWidget* current = test::findNamed(w, chain.first());
+    current->setFocus();
+    for (int i = 1; i < chain.size(); ++i) {
+        pressEnter(current);
+        current = QApplication::focusWidget();
+        ASSERT_NE(current, nullptr);
+        // The editable boxes keep the focus in their inner line edit.
+        if (!current->objectName().startsWith(QLatin1String("Edit")) &&
+            !current->objectName().startsWith(QLatin1String("ComboBox")) &&
+            !current->objectName().startsWith(QLatin1String("DateTime")))
+            current = current->parentWidget();
+        EXPECT_EQ(current->objectName(), chain[i]);
+    }
+    edit(w, 8)->setFocus();
+    pressEnter(edit(w, 8));
+    EXPECT_EQ(QApplication::focusWidget(), button(w, 1));
 }
 
 TEST_F(MembersTest, BirthdayFromIdentityNumber)
@@ -363,6 +394,11 @@ TEST_F(MembersTest, ModificationUpdatesMemberAndOwnTeamLink)
     for (int b : {1, 2, 3})
         EXPECT_TRUE(button(w.get(), b)->isEnabled());
     EXPECT_TRUE(edit(w.get(), 2)->hasFocus());
+    typeKeysInto(edit(w.get(), 1), QStringLiteral("9"));
+    EXPECT_EQ(edit(w.get(), 1)->text(), QStringLiteral("2001")); // read-only while loaded
+    pressEnter(edit(w.get(), 1));                                // reloads the same member
+    EXPECT_TRUE(dialogs.boxes.isEmpty());
+    EXPECT_TRUE(button(w.get(), 1)->isEnabled());
 
     enterText(edit(w.get(), 2), QStringLiteral("钱八改"));
     picker(w.get(), 1)->setDate(QDate(1981, 12, 25));
@@ -386,6 +422,19 @@ TEST_F(MembersTest, ModificationUpdatesMemberAndOwnTeamLink)
     EXPECT_TRUE(edit(w.get(), 1)->text().isEmpty());
     EXPECT_FALSE(button(w.get(), 1)->isEnabled());
     EXPECT_FALSE(button(w.get(), 2)->isEnabled());
+}
+
+TEST_F(MembersTest, ModificationCannotLoadAnUnreadableDate)
+{
+    member(QStringLiteral("2003"), QStringLiteral("吴十"));
+    sql(QStringLiteral("update 会员卡信息 set 会员生日=null where 会员卡号='2003'"));
+    auto w = modification();
+    load(w.get(), QStringLiteral("2003"));
+    ASSERT_EQ(dialogs.boxes.size(), 1);
+    EXPECT_EQ(dialogs.last().title, ui::applicationTitle());
+    EXPECT_EQ(edit(w.get(), 2)->text(), QStringLiteral("吴十")); // filled up to the date
+    EXPECT_FALSE(button(w.get(), 1)->isEnabled());
+    EXPECT_FALSE(edit(w.get(), 1)->isReadOnly());
 }
 
 TEST_F(MembersTest, ModificationAddsNoTeamRowWhereThereWasNone)

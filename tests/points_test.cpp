@@ -20,6 +20,12 @@
 namespace
 {
 
+// Chinese text cannot be typed as key clicks; it arrives as an input method would put it.
+void setEditText(QComboBox* box, const QString& text)
+{
+    box->setEditText(text);
+}
+
 using test::find;
 
 QLineEdit* edit(QWidget* w, const char* name)

@@ -16,6 +16,12 @@
 namespace
 {
 
+// Chinese text cannot be typed as key clicks; it arrives as an input method would put it.
+void setEditText(QComboBox* box, const QString& text)
+{
+    box->setEditText(text);
+}
+
 QByteArray expectedFile(const QString& name)
 {
     QFile file(QFileInfo(QStringLiteral(__FILE__)).absolutePath() +

@@ -26,7 +26,6 @@ QWidget* createChildWindow(const QString& className)
         {QStringLiteral("Tcaozuorenyuan"), [] { return new Tcaozuorenyuan; }},
         {QStringLiteral("Txinzengcaozuorenyuan"), [] { return new Txinzengcaozuorenyuan; }},
         {QStringLiteral("Txiugaimima"), [] { return new Txiugaimima; }},
-        // {QStringLiteral("Tleixing"), [] { return new Tleixing; }},
     };
     const auto it = factories.find(className);
     return it == factories.end() ? nullptr : it.value()();

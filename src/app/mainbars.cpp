@@ -63,7 +63,7 @@ void TMAIN::buildToolbar()
         if (!entry.item.isEmpty()) {
             const QString item = entry.item;
             connect(button, &QToolButton::clicked, this, [this, item] { runMenuItem(item); });
-        } else if (entry.caption == QLatin1String("暂时离开")) {
+        } else if (entry.caption == QStringLiteral("暂时离开")) {
             connect(button, &QToolButton::clicked, this, &TMAIN::lockScreen);
         } else {
             connect(button, &QToolButton::clicked, this, &TMAIN::close);

@@ -112,11 +112,11 @@ void TMAIN::runMenuItem(const QString& item)
 
 void TMAIN::runAction(const QString& item)
 {
-    if (item == QLatin1String("退出系统"))
+    if (item == QStringLiteral("退出系统"))
         close();
-    else if (item == QLatin1String("帮助"))
+    else if (item == QStringLiteral("帮助"))
         openHelp();
-    else if (item == QLatin1String("关于"))
+    else if (item == QStringLiteral("关于"))
         showAbout();
 }
 

@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 
 bool loginPasswordMatches(const QString& typed, const QString& stored)
 {
@@ -43,6 +44,7 @@ Tloginform::Tloginform(QWidget* parent) : QDialog(parent)
     m_edit1 = new QLineEdit(this);
     m_edit1->setObjectName(QStringLiteral("Edit1"));
     m_edit1->setReadOnly(true);
+    m_edit1->setFocusPolicy(Qt::NoFocus);
     m_edtpassword = new QLineEdit(this);
     m_edtpassword->setObjectName(QStringLiteral("edtpassword"));
     m_edtpassword->setEchoMode(QLineEdit::Password);
@@ -89,6 +91,8 @@ bool Tloginform::runLogin(QWidget* parent)
 void Tloginform::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
+    if (const QScreen* screen = this->screen())
+        move(screen->availableGeometry().center() - rect().center());
     loadOperators();
 }
 

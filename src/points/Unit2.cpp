@@ -5,14 +5,13 @@
 #include "members/cardcheck.h"
 #include "members/searchpanel.h"
 #include "platform/db/sqltext.h"
-#include "platform/os/appenv.h"
 #include "platform/os/regional.h"
 #include "platform/ui/dialogs.h"
 #include "platform/ui/stringgrid.h"
+#include "points/ledgerwrites.h"
 #include "points/listcombo.h"
 #include "points/numbers.h"
 #include "points/receipt.h"
-#include "points/serialnumber.h"
 
 #include <QApplication>
 #include <QFormLayout>
@@ -324,45 +323,21 @@ void Tzengjiajifen::save()
 
 void Tzengjiajifen::writeCredit(const QString& earned)
 {
-    db::Query& q = TDM1::instance().ADOall;
-    const QString card = box(QStringLiteral("Edit1"))->text();
-    const QString referrer = box(QStringLiteral("Edit15"))->text();
-    const QString raise = QStringLiteral("update 会员卡信息 set 积分=积分+'") + db::esc(earned) +
-                          QStringLiteral("' where 会员卡号='");
-    app::execute(q, raise + db::esc(card) + QStringLiteral("'"));
-    // Without a referrer there is nobody to credit; an empty number must not
-    // match a member row that happens to have none.
-    if (!referrer.isEmpty())
-        app::execute(q, raise + db::esc(referrer) + QStringLiteral("'"));
-
-    // Drawn here, inside the transaction, so no other window's save can have
-    // taken the held number in the meantime.
-    refreshSerial();
-    const QString serial = heldSerialNumber();
-    const QString category = m_comboBox1->currentText();
-    const QString name = box(QStringLiteral("Edit3"))->text();
-    const QString referrerName = box(QStringLiteral("Edit16"))->text();
-    const QString reason = m_comboBox2->currentText();
-    const QString op = app::session().operatorCode;
-    const auto today = [] { return os::shortDate(os::today()); };
-    const auto time = [] { return os::longTime(os::now().time()); };
-    app::execute(q,
-                 QStringLiteral("insert into 流水记录([消费类型],[引荐人卡号],[引荐人姓名],[编号],"
-                                "[会员卡号],[会员姓名],[消费项目],[增减积分],[增减原因],[日期],["
-                                "时间],[经手人]) values (") +
-                     quotedValues({category, referrer, referrerName, serial, card, name,
-                                   m_edit14->text(), earned, reason, today(), time(), op}));
+    points::CreditEntry entry;
+    entry.category = m_comboBox1->currentText();
+    entry.card = box(QStringLiteral("Edit1"))->text();
+    entry.name = box(QStringLiteral("Edit3"))->text();
+    entry.referrer = box(QStringLiteral("Edit15"))->text();
+    entry.referrerName = box(QStringLiteral("Edit16"))->text();
+    entry.items = m_edit14->text();
+    entry.points = earned;
+    entry.reason = m_comboBox2->currentText();
+    entry.operatorCode = app::session().operatorCode;
     for (int row = 1; row <= Lines; ++row) {
-        if (m_grid->cells(1, row).isEmpty())
-            continue;
-        app::execute(
-            q, QStringLiteral("insert into 消费记录([消费类型],[引荐人卡号],[引荐人姓名],[编号],"
-                              "[会员卡号],[会员姓名],[消费项目],[消费金额],[增减原因],[日期],"
-                              "[时间],[经手人]) values (") +
-                   quotedValues({category, referrer, referrerName, serial, card, name,
-                                 m_grid->cells(1, row), m_grid->cells(2, row), reason, today(),
-                                 time(), op}));
+        if (!m_grid->cells(1, row).isEmpty())
+            entry.lines.append({m_grid->cells(1, row), m_grid->cells(2, row)});
     }
+    m_label22->setText(points::writeCredit(entry));
 }
 
 QStringList Tzengjiajifen::receiptBody() const

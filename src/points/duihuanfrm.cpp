@@ -4,11 +4,8 @@
 #include "app/session.h"
 #include "members/cardcheck.h"
 #include "members/searchpanel.h"
-#include "platform/db/dberror.h"
-#include "platform/db/sqltext.h"
-#include "platform/os/appenv.h"
-#include "platform/os/regional.h"
 #include "platform/ui/dialogs.h"
+#include "points/ledgerwrites.h"
 #include "points/listcombo.h"
 #include "points/numbers.h"
 #include "points/receipt.h"
@@ -26,7 +23,6 @@ namespace
 {
 
 const QString Prompt = QStringLiteral("提示");
-const QString TooManyText = QStringLiteral("兑换积分大于现有积分，不能保存！");
 
 QStringList reasons()
 {
@@ -193,7 +189,7 @@ bool Tduihuan::validate()
         return false;
     }
     if (points > points::toNumber(box(QStringLiteral("Edit10"))->text())) {
-        ui::error(Prompt, TooManyText);
+        ui::error(Prompt, points::TooManyPointsText);
         return false;
     }
     if (m_comboBox2->currentText().isEmpty()) {
@@ -221,25 +217,15 @@ void Tduihuan::save()
 
 void Tduihuan::writeRedemption(const QString& taken)
 {
-    db::Query& q = TDM1::instance().ADOall;
-    const QString card = box(QStringLiteral("Edit1"))->text();
-    // The balance shown was read by the card check; another window or
-    // workstation may have spent from it since. Read it again under the
-    // transaction so a balance never goes below zero.
-    const QString stored = balanceText(card);
-    if (stored.isEmpty() || points::toNumber(stored) < points::toNumber(taken))
-        throw db::DbError(TooManyText);
-    app::execute(q, QStringLiteral("update 会员卡信息 set 积分=积分-'") + db::esc(taken) +
-                        QStringLiteral("' where 会员卡号='") + db::esc(card) + QStringLiteral("'"));
-    refreshSerial(); // drawn inside the transaction, so no other save holds the same number
-    app::execute(
-        q, QStringLiteral("insert into 流水记录([编号],[会员卡号],[会员姓名],[兑换礼品],[返现金],"
-                          "[增减积分],[增减原因],[日期],[时间],[经手人]) values (") +
-               quotedValues({heldSerialNumber(), card, box(QStringLiteral("Edit3"))->text(),
-                             m_comboBox1->currentText(), m_edit12->text(),
-                             os::numberText(-points::toNumber(taken)), m_comboBox2->currentText(),
-                             os::shortDate(os::today()), os::longTime(os::now().time()),
-                             app::session().operatorCode}));
+    points::RedemptionEntry entry;
+    entry.card = box(QStringLiteral("Edit1"))->text();
+    entry.name = box(QStringLiteral("Edit3"))->text();
+    entry.gift = m_comboBox1->currentText();
+    entry.cash = m_edit12->text();
+    entry.points = taken;
+    entry.reason = m_comboBox2->currentText();
+    entry.operatorCode = app::session().operatorCode;
+    m_label22->setText(points::writeRedemption(entry));
 }
 
 QStringList Tduihuan::receiptBody() const

@@ -101,14 +101,6 @@ QString LedgerForm::balanceText(const QString& card)
     return q.asString(QStringLiteral("积分"));
 }
 
-QString LedgerForm::quotedValues(const QStringList& values)
-{
-    QStringList escaped;
-    for (const QString& v : values)
-        escaped << db::esc(v);
-    return QStringLiteral("'") + escaped.join(QStringLiteral("','")) + QStringLiteral("')");
-}
-
 void LedgerForm::printReceipt(const ReceiptSettings& settings, const QString& title,
                               const QStringList& body) const
 {

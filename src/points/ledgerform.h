@@ -51,7 +51,6 @@ protected:
     // Refuses a save unless the card box still shows the member that passed the check.
     bool cardStillChecked();
     static QString balanceText(const QString& card);
-    static QString quotedValues(const QStringList& values);
     void printReceipt(const ReceiptSettings& settings, const QString& title,
                       const QStringList& body) const;
 

@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -249,6 +250,21 @@ QWidget* keyTarget(QWidget* box)
         return combo->lineEdit();
     return box;
 }
+// Key by key, as a keyboard or card reader types; characters QTest has no key
+// for (Chinese) arrive as key events carrying just their text.
+void sendKeys(QWidget* target, const QString& text)
+{
+    for (const QChar c : text) {
+        if (c.unicode() >= 0x20 && c.unicode() < 0x7f) {
+            QTest::keyClick(target, char(c.unicode()));
+            continue;
+        }
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(target, &press);
+        QApplication::sendEvent(target, &release);
+    }
+}
 } // namespace
 
 void type(QWidget* box, const QString& text)
@@ -256,13 +272,13 @@ void type(QWidget* box, const QString& text)
     QWidget* target = keyTarget(box);
     if (auto* edit = qobject_cast<QLineEdit*>(target))
         edit->clear();
-    QTest::keyClicks(target, text);
+    sendKeys(target, text);
     processEvents();
 }
 
 void typeKeys(QWidget* box, const QString& keys)
 {
-    QTest::keyClicks(keyTarget(box), keys);
+    sendKeys(keyTarget(box), keys);
     processEvents();
 }
 

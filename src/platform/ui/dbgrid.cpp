@@ -140,9 +140,11 @@ void DBGridEh::updateGeometries()
         const int fit = qMax(1, viewport()->height() / rowHeight);
         verticalScrollBar()->setRange(0, qMax(0, m_model->rowCount() - fit));
         verticalScrollBar()->setPageStep(fit);
-        qDebug("rows %d fit %d vh %d rh %d max %d", m_model->rowCount(), fit, viewport()->height(), rowHeight, verticalScrollBar()->maximum());
         const QRect area = viewport()->geometry();
         m_footer->setGeometry(area.left(), area.bottom() + 1, area.width(), footer);
+        // The row header scrolls to the last row by its own height: keep it the viewport's.
+        QHeaderView* rows = verticalHeader();
+        rows->setGeometry(rows->x(), area.top(), rows->width(), area.height());
     }
     m_footer->setVisible(footer > 0);
     m_layingOut = false;

@@ -70,6 +70,12 @@ AdvStringGrid::AdvStringGrid(QWidget* parent) : QTableWidget(parent)
     connect(qApp, &QApplication::focusChanged, this, &AdvStringGrid::focusMoved);
 }
 
+AdvStringGrid::~AdvStringGrid()
+{
+    // Focus moves while the table tears down; this part of it is gone by then.
+    disconnect(qApp, nullptr, this, nullptr);
+}
+
 bool AdvStringGrid::isFixed(int column, int row) const
 {
     return row < m_fixedRows || column < m_fixedCols;

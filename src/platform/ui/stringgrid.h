@@ -16,6 +16,7 @@ class AdvStringGrid : public QTableWidget
     Q_OBJECT
 public:
     explicit AdvStringGrid(QWidget* parent = nullptr);
+    ~AdvStringGrid() override;
 
     // Counts include the fixed title row and fixed first column, as the cell
     // addressing does: cells(col, row) with row 0 the titles.
