@@ -1,4 +1,5 @@
 #include "members/memberform.h"
+#include "platform/ui/enterkey.h"
 
 #include "app/dm1frm.h"
 #include "platform/os/appenv.h"
@@ -43,26 +44,6 @@ void OccupationBox::showPopup()
 
 namespace
 {
-
-class EnterClicker : public QObject
-{
-public:
-    explicit EnterClicker(QAbstractButton* button) : QObject(button), m_button(button) {}
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->type() != QEvent::KeyPress)
-            return false;
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key != Qt::Key_Return && key != Qt::Key_Enter)
-            return false;
-        if (m_button->isEnabled())
-            m_button->click();
-        return true;
-    }
-
-private:
-    QAbstractButton* m_button;
-};
 
 QDateEdit* datePicker(QWidget* parent, const QString& name)
 {
@@ -193,10 +174,5 @@ QString birthdayFromIdentity(const QString& identity, int currentYear)
 
 namespace members
 {
-
-void clickOnEnter(QAbstractButton* button)
-{
-    button->installEventFilter(new EnterClicker(button));
-}
 
 } // namespace members

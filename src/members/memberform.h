@@ -69,7 +69,4 @@ private:
 // currentYear. Empty for any other length.
 QString birthdayFromIdentity(const QString& identity, int currentYear);
 
-// Enter on the focused button clicks it, as the end of an Enter chain expects.
-void clickOnEnter(QAbstractButton* button);
-
 } // namespace members

@@ -1,4 +1,5 @@
 #include "members/xinhuiyuanfrm.h"
+#include "platform/ui/enterkey.h"
 
 #include "app/dm1frm.h"
 #include "members/cardcheck.h"
@@ -86,7 +87,7 @@ void Txinhuiyuan::buildControls()
     connect(m_form->edit(7), &QLineEdit::returnPressed, this, &Txinhuiyuan::lookUpReferrer);
 
     for (QPushButton* b : {m_bitBtn1, m_bitBtn3, m_bitBtn5, m_bitBtn4})
-        members::clickOnEnter(b);
+        ui::clickOnEnter(b);
     connect(m_bitBtn1, &QPushButton::clicked, this, &Txinhuiyuan::save);
     connect(m_bitBtn3, &QPushButton::clicked, this, &Txinhuiyuan::openModification);
     // 批量导入会员档案 shows the import window, which is not part of the program yet.

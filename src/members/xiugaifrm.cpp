@@ -1,4 +1,5 @@
 #include "members/xiugaifrm.h"
+#include "platform/ui/enterkey.h"
 
 #include "app/dm1frm.h"
 #include "members/cardcheck.h"
@@ -63,7 +64,7 @@ void Txiugai::buildControls()
     m_check = new members::CardCheck(this, members::CardCheckProfile::xiugai());
 
     for (QPushButton* b : {m_bitBtn1, m_bitBtn2, m_bitBtn3, m_bitBtn4})
-        members::clickOnEnter(b);
+        ui::clickOnEnter(b);
     connect(m_bitBtn1, &QPushButton::clicked, this, &Txiugai::save);
     connect(m_bitBtn2, &QPushButton::clicked, this, &Txiugai::remove);
     connect(m_bitBtn3, &QPushButton::clicked, this, &Txiugai::showTeam);

@@ -1,4 +1,5 @@
 #include "operators/operatorform.h"
+#include "platform/ui/enterkey.h"
 
 #include "app/dm1frm.h"
 #include "operators/operatorflags.h"

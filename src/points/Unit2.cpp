@@ -1,4 +1,5 @@
 #include "points/Unit2.h"
+#include "platform/ui/enterkey.h"
 
 #include "app/dm1frm.h"
 #include "app/session.h"
@@ -79,22 +80,11 @@ void Tzengjiajifen::buildControls()
 
     m_comboBox1 = new QComboBox(this);
     m_comboBox1->setObjectName(QStringLiteral("ComboBox1"));
-    QGridLayout* fields = buildMemberBoxes({{"Edit1", "会员卡号"},
-                                            {"Edit3", "会员姓名"},
-                                            {"Edit7", "性别"},
-                                            {"Edit2", "职业"},
-                                            {"Edit4", "身份证号"},
-                                            {"Edit8", "会员生日"},
-                                            {"Edit9", "地址"},
-                                            {"Edit5", "固定电话"},
-                                            {"Edit6", "手机"},
-                                            {"Edit10", "现有积分"},
-                                            {"Edit11", "起用日期"},
-                                            {"Edit15", "引荐人卡号"},
-                                            {"Edit16", "引荐人姓名"},
-                                            {"Edit12", "本次消费金额"},
-                                            {"Edit13", "本次增加积分"},
-                                            {"Edit14", ""}});
+    QGridLayout* fields = buildMemberBoxes(memberParticulars({{"Edit15", "引荐人卡号"},
+                                                              {"Edit16", "引荐人姓名"},
+                                                              {"Edit12", "本次消费金额"},
+                                                              {"Edit13", "本次增加积分"},
+                                                              {"Edit14", ""}}));
     m_edit12 = box(QStringLiteral("Edit12"));
     m_edit13 = box(QStringLiteral("Edit13"));
     m_edit14 = box(QStringLiteral("Edit14"));
@@ -180,7 +170,7 @@ void Tzengjiajifen::connectKeys()
     connect(m_comboBox1, qOverload<int>(&QComboBox::activated), this,
             [this] { box(QStringLiteral("Edit1"))->setFocus(); });
     ui::focusOnEnter(m_edit12, m_comboBox2);
-    points::onEnter(m_comboBox2, [this] { m_bitBtn1->setFocus(); });
+    ui::onEnter(m_comboBox2, [this] { m_bitBtn1->setFocus(); });
     connect(m_comboBox2, qOverload<int>(&QComboBox::activated), this,
             [this] { m_bitBtn1->setFocus(); });
     connect(m_edit12, &QLineEdit::textChanged, this, &Tzengjiajifen::computePoints);

@@ -1,4 +1,5 @@
 #include "points/duihuanfrm.h"
+#include "platform/ui/enterkey.h"
 
 #include "app/dm1frm.h"
 #include "app/session.h"
@@ -90,19 +91,8 @@ void Tduihuan::buildControls()
 
     auto* hint = new QLabel(QStringLiteral("刷卡或输入卡号后回车"), this);
     hint->setStyleSheet(QStringLiteral("color: red"));
-    QGridLayout* fields = buildMemberBoxes({{"Edit1", "会员卡号"},
-                                            {"Edit3", "会员姓名"},
-                                            {"Edit7", "性别"},
-                                            {"Edit2", "职业"},
-                                            {"Edit4", "身份证号"},
-                                            {"Edit8", "会员生日"},
-                                            {"Edit9", "地址"},
-                                            {"Edit5", "固定电话"},
-                                            {"Edit6", "手机"},
-                                            {"Edit10", "现有积分"},
-                                            {"Edit11", "起用日期"},
-                                            {"Edit13", "本次兑换积分"},
-                                            {"Edit12", "本次兑换现金"}});
+    QGridLayout* fields = buildMemberBoxes(
+        memberParticulars({{"Edit13", "本次兑换积分"}, {"Edit12", "本次兑换现金"}}));
     m_edit12 = box(QStringLiteral("Edit12"));
     m_edit13 = box(QStringLiteral("Edit13"));
     for (QLineEdit* numeric : {m_edit12, m_edit13}) {
@@ -155,12 +145,12 @@ void Tduihuan::buildControls()
 void Tduihuan::connectKeys()
 {
     const auto toSave = [this] { m_bitBtn1->setFocus(); };
-    points::onEnter(m_comboBox2, [this] { focusFirstEnabled({m_edit13}); });
+    ui::onEnter(m_comboBox2, [this] { focusFirstEnabled({m_edit13}); });
     connect(m_comboBox2, qOverload<int>(&QComboBox::activated), this,
             [this] { focusFirstEnabled({m_edit13}); });
-    points::onEnter(m_edit13, [this] { focusFirstEnabled({m_edit12, m_comboBox1}); });
-    points::onEnter(m_edit12, [this] { focusFirstEnabled({m_bitBtn1}); });
-    points::onEnter(m_comboBox1, [this] { focusFirstEnabled({m_bitBtn1}); });
+    ui::onEnter(m_edit13, [this] { focusFirstEnabled({m_edit12, m_comboBox1}); });
+    ui::onEnter(m_edit12, [this] { focusFirstEnabled({m_bitBtn1}); });
+    ui::onEnter(m_comboBox1, [this] { focusFirstEnabled({m_bitBtn1}); });
     connect(m_comboBox1, qOverload<int>(&QComboBox::activated), this, toSave);
     connect(m_check, &members::CardCheck::loaded, this, &Tduihuan::armWay);
     connect(m_bitBtn1, &QPushButton::clicked, this, &Tduihuan::save);

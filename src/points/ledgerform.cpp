@@ -33,6 +33,15 @@ QString LedgerForm::heldSerialNumber() const
     return m_label22->text();
 }
 
+QVector<LedgerForm::MemberBox> LedgerForm::memberParticulars(const QVector<MemberBox>& own)
+{
+    QVector<MemberBox> boxes = {
+        {"Edit1", "会员卡号"}, {"Edit3", "会员姓名"},  {"Edit7", "性别"},     {"Edit2", "职业"},
+        {"Edit4", "身份证号"}, {"Edit8", "会员生日"},  {"Edit9", "地址"},     {"Edit5", "固定电话"},
+        {"Edit6", "手机"},     {"Edit10", "现有积分"}, {"Edit11", "起用日期"}};
+    return boxes + own;
+}
+
 QGridLayout* LedgerForm::buildMemberBoxes(const QVector<MemberBox>& boxes)
 {
     auto* grid = new QGridLayout;

@@ -41,6 +41,8 @@ protected:
     // Creates the named boxes in a grid of labelled rows; Edit3..Edit6 get the
     // search buttons of the panel beside them and stay editable.
     QGridLayout* buildMemberBoxes(const QVector<MemberBox>& boxes);
+    // The member's particulars both windows show, before their own boxes.
+    static QVector<MemberBox> memberParticulars(const QVector<MemberBox>& own);
     QLineEdit* box(const QString& name) const { return m_boxes.value(name); }
     // Wires the card check once every named control exists.
     void startCardCheck(const members::CardCheckProfile& profile);

@@ -1,4 +1,5 @@
 #include "points/leixingfrm.h"
+#include "platform/ui/enterkey.h"
 
 #include "app/dm1frm.h"
 #include "platform/db/sqltext.h"

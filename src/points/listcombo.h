@@ -26,7 +26,4 @@ private:
     std::function<QStringList()> m_entries;
 };
 
-// Runs action on Enter in widget (or in the line edit of an editable combo box).
-void onEnter(QWidget* widget, std::function<void()> action);
-
 } // namespace points

@@ -3,7 +3,8 @@
 #include <QPoint>
 #include <QWidget>
 
-namespace ui {
+namespace ui
+{
 
 // A window that lives inside the main frame: it places itself at its fixed
 // start position and is destroyed when closed.
@@ -20,8 +21,5 @@ public:
 private:
     QPoint m_position;
 };
-
-// Moves the focus to the next control as Enter does along a window's entry order.
-void focusOnEnter(QWidget* from, QWidget* to);
 
 } // namespace ui

@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStringEncoder>
+#include <cerrno>
 #include <functional>
 #include <stdexcept>
 
@@ -132,35 +133,31 @@ QString htmlAlign(Qt::Alignment a)
 
 void writeHtml(const GridRows& rows, const Sink& out)
 {
+    // The footer stays a plain body row: some spreadsheet imports drop a <tfoot>.
     out(QByteArrayLiteral(
         "<!DOCTYPE html>\r\n<html>\r\n<head>\r\n<meta charset=\"utf-8\">\r\n"
         "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=utf-8\">\r\n"
         "<style>table{border-collapse:collapse;font-size:9pt}"
         "th,td{border:1px solid #808080;padding:2px 4px;white-space:nowrap}"
-        "th{background:#d4d0c8}tfoot td{background:#ffff00}</style>\r\n"
+        "th{background:#d4d0c8}tr.footer td{background:#ffff00}</style>\r\n"
         "</head>\r\n<body>\r\n<table>\r\n"));
     for (int r = 0; r < rows.count(); ++r) {
         const bool title = rows.isTitle(r);
         QString line;
-        if (title)
-            line += QStringLiteral("<thead>\r\n");
-        else if (r == 1)
+        if (r == 1)
             line += QStringLiteral("<tbody>\r\n");
-        if (rows.isFooter(r))
-            line += QStringLiteral("</tbody>\r\n<tfoot>\r\n");
-        line += QStringLiteral("<tr>");
+        line += title              ? QStringLiteral("<thead>\r\n<tr>")
+                : rows.isFooter(r) ? QStringLiteral("<tr class=\"footer\">")
+                                   : QStringLiteral("<tr>");
         const QVector<Cell> cells = rows.row(r);
-        for (int c = 0; c < cells.size(); ++c) {
-            const QString tag = title ? QStringLiteral("th") : QStringLiteral("td");
+        const QString tag = title ? QStringLiteral("th") : QStringLiteral("td");
+        for (int c = 0; c < cells.size(); ++c)
             line += QStringLiteral("<%1 style=\"text-align:%2\">%3</%1>")
                         .arg(tag, htmlAlign(rows.alignment(c)), htmlEscaped(cells[c].text));
-        }
         line += QStringLiteral("</tr>\r\n");
         if (title)
             line += QStringLiteral("</thead>\r\n");
-        if (rows.isFooter(r))
-            line += QStringLiteral("</tfoot>\r\n");
-        else if (r == rows.count() - 1 && r > 0)
+        if (r > 0 && r == rows.count() - 1)
             line += QStringLiteral("</tbody>\r\n");
         out(line.toUtf8());
     }
@@ -301,7 +298,12 @@ void writeGridFile(const DBGridEh& grid, const QString& path, ExportFormat forma
     if (!file.open(QIODevice::WriteOnly))
         throw std::runtime_error(
             QStringLiteral("无法创建文件“%1”。%2").arg(shown, file.errorString()).toStdString());
-    const Sink out = [&file](const QByteArray& bytes) { file.write(bytes); };
+    // A full disk shows as a short write, not always as an error of the file.
+    bool shortWrite = false;
+    const Sink out = [&](const QByteArray& bytes) {
+        if (!shortWrite && file.write(bytes) != bytes.size())
+            shortWrite = true;
+    };
     switch (format) {
     case ExportFormat::Text:
         writeDelimited(rows, out, false);
@@ -319,10 +321,15 @@ void writeGridFile(const DBGridEh& grid, const QString& path, ExportFormat forma
         writeXls(rows, out);
         break;
     }
+    const bool flushed = !shortWrite && file.flush();
     // Until the commit only the temporary file beside the target was written.
-    if (!file.commit())
+    if (!flushed || !file.commit()) {
+        const QString reason =
+            file.error() != QFileDevice::NoError ? file.errorString() : qt_error_string(errno);
+        file.cancelWriting();
         throw std::runtime_error(
-            QStringLiteral("写入文件“%1”失败。%2").arg(shown, file.errorString()).toStdString());
+            QStringLiteral("写入文件“%1”失败。%2").arg(shown, reason).toStdString());
+    }
 }
 
 bool exportGrid(const DBGridEh& grid)

@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <QtEndian>
+#include <cmath>
 #include <cstring>
 #include <stdexcept>
 
@@ -214,6 +215,11 @@ QByteArray globals(const StringTable& table, const QString& sheetName, int* shee
     return out;
 }
 
+bool isSmallInteger(double v)
+{
+    return v == std::floor(v) && v >= -(1 << 29) && v < (1 << 29);
+}
+
 QByteArray worksheet(const QVector<QVector<XlsCell>>& rows, const QVector<quint32>& sst,
                      const QVector<int>& widthsPx, int columns)
 {
@@ -246,7 +252,11 @@ QByteArray worksheet(const QVector<QVector<XlsCell>>& rows, const QVector<quint3
             put16(b, quint16(r));
             put16(b, quint16(c));
             put16(b, CellXf);
-            if (cell.isNumber) {
+            if (cell.isNumber && isSmallInteger(cell.number)) {
+                // Whole numbers as Excel itself stores them (an RK value).
+                put32(b, quint32(qint32(cell.number)) << 2 | 2);
+                record(out, 0x027E, b);
+            } else if (cell.isNumber) {
                 putDouble(b, cell.number);
                 record(out, 0x0203, b);
             } else {
