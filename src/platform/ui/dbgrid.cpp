@@ -11,6 +11,8 @@
 #include <QHeaderView>
 #include <QScrollBar>
 #include <QShortcut>
+#include <QTimer>
+#include <algorithm>
 
 namespace ui
 {
@@ -211,6 +213,39 @@ void DBGridEh::computeFooter() const
         }
         m_footerTexts << text;
     }
+}
+
+QString DBGridEh::footerShown(int column)
+{
+    // Counting and summing a million rows in the engine takes seconds; the
+    // painted footer waits until the query has read its rows in idle time and
+    // then adds them up in memory. footerDisplay() answers at once for export.
+    const bool countsOrSums = std::any_of(
+        m_model->columns().cbegin(), m_model->columns().cend(), [](const GridColumn& c) {
+            return c.footer == GridColumn::Footer::Count || c.footer == GridColumn::Footer::Sum;
+        });
+    if (m_footerDirty && countsOrSums && m_query && m_query->isOpen() && !m_query->allFetched()) {
+        waitForAllRows();
+        const GridColumn& c = visibleColumn(column);
+        return c.footer == GridColumn::Footer::Text ? c.footerText : QString();
+    }
+    return footerDisplay(column);
+}
+
+void DBGridEh::waitForAllRows()
+{
+    if (!m_footerWait) {
+        m_footerWait = new QTimer(this);
+        m_footerWait->setInterval(50);
+        connect(m_footerWait, &QTimer::timeout, this, [this] {
+            if (!m_query || !m_query->isOpen() || m_query->allFetched()) {
+                m_footerWait->stop();
+                m_footer->update();
+            }
+        });
+    }
+    if (!m_footerWait->isActive())
+        m_footerWait->start();
 }
 
 QString DBGridEh::footerDisplay(int column) const

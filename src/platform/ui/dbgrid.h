@@ -86,6 +86,8 @@ private:
     void currentRowChanged(const QModelIndex& current);
     void invalidateFooter();
     void computeFooter() const;
+    QString footerShown(int column);
+    void waitForAllRows();
     bool matches(int row, int column, const QString& text, bool wholeCell,
                  Qt::CaseSensitivity cs) const;
 
@@ -98,7 +100,9 @@ private:
     bool m_layingOut = false;
     mutable bool m_footerDirty = true;
     mutable QVector<QString> m_footerTexts;
+    class QTimer* m_footerWait = nullptr;
     friend class GridModel;
+    friend class FooterBar;
 };
 
 } // namespace ui

@@ -40,7 +40,7 @@ void FooterBar::paintEvent(QPaintEvent*)
             column.footerAlignment ? column.footerAlignment : column.alignment;
         painter.setPen(Qt::black);
         painter.drawText(cell.adjusted(3, 0, -3, 0), int(align | Qt::AlignVCenter),
-                         m_grid->footerDisplay(c));
+                         m_grid->footerShown(c));
     }
 }
 

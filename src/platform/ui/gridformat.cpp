@@ -80,28 +80,67 @@ QString formatNumber(double value, const QString& format)
     return prefix + (negative ? QStringLiteral("-") : QString()) + text + suffix;
 }
 
+// Numbers separated by sep ("2026-3-7", "9:05:03"); false unless 2 or 3 of them.
+bool readNumbers(QStringView text, QChar sep, int out[3], int* count)
+{
+    *count = 0;
+    int value = -1;
+    for (QChar c : text) {
+        if (c.isDigit() && c.unicode() < 128) {
+            value = (value < 0 ? 0 : value * 10) + (c.unicode() - '0');
+            if (value > 99999)
+                return false;
+        } else if (c == sep && value >= 0 && *count < 2) {
+            out[(*count)++] = value;
+            value = -1;
+        } else {
+            return false;
+        }
+    }
+    if (value < 0)
+        return false;
+    out[(*count)++] = value;
+    return *count >= 2;
+}
+
+QDate readDate(QStringView text)
+{
+    int n[3];
+    int count = 0;
+    if (!readNumbers(text, QLatin1Char('-'), n, &count) &&
+        !readNumbers(text, QLatin1Char('/'), n, &count))
+        return QDate();
+    return count == 3 ? QDate(n[0], n[1], n[2]) : QDate();
+}
+
+QTime readTime(QStringView text)
+{
+    int n[3] = {0, 0, 0};
+    int count = 0;
+    if (!readNumbers(text, QLatin1Char(':'), n, &count))
+        return QTime();
+    return QTime(n[0], n[1], count == 3 ? n[2] : 0);
+}
+
+// Dates, times and both as the database holds them; read by hand because the
+// grid formats every visible cell on every paint.
 QDateTime readDateTime(const QVariant& value)
 {
     const QString text = value.toString().trimmed();
-    static const char* const dateTimes[] = {"yyyy-M-d H:m:s", "yyyy-M-d H:m", "yyyy-M-dTH:m:s"};
-    for (const char* f : dateTimes) {
-        const QDateTime dt = QDateTime::fromString(text, QLatin1String(f));
-        if (dt.isValid())
-            return dt;
+    int split = int(text.indexOf(QLatin1Char(' ')));
+    if (split < 0)
+        split = int(text.indexOf(QLatin1Char('T')));
+    if (split > 0) {
+        const QDate date = readDate(QStringView(text).left(split));
+        const QTime time = readTime(QStringView(text).mid(split + 1).trimmed());
+        return date.isValid() && time.isValid() ? QDateTime(date, time) : QDateTime();
     }
-    static const char* const dates[] = {"yyyy-M-d", "yyyy/M/d"};
-    for (const char* f : dates) {
-        const QDate d = QDate::fromString(text, QLatin1String(f));
-        if (d.isValid())
-            return QDateTime(d, QTime(0, 0));
+    if (text.contains(QLatin1Char(':'))) {
+        const QTime time = readTime(text);
+        return time.isValid() ? QDateTime(QDate(1899, 12, 30), time) : QDateTime();
     }
-    static const char* const times[] = {"H:m:s", "H:m"};
-    for (const char* f : times) {
-        const QTime t = QTime::fromString(text, QLatin1String(f));
-        if (t.isValid())
-            return QDateTime(QDate(1899, 12, 30), t);
-    }
-    return QDateTime();
+    const QDate date = readDate(text);
+    return date.isValid() ? QDateTime(date, QTime(0, 0)) : QDateTime();
 }
 
 QString pad(int value, int width)
