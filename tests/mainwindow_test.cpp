@@ -9,9 +9,9 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>
-#include <QLineEdit>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QTimer>
@@ -21,7 +21,8 @@
 
 using namespace test;
 
-namespace {
+namespace
+{
 
 const QString AllFlags = QStringLiteral("'-1','-1','-1','-1','-1','-1','-1','-1','-1','-1','-1',"
                                         "'-1','-1','-1','-1','-1','-1','-1','-1','-1','-1'");
@@ -109,8 +110,9 @@ TEST_F(MainWindowTest, PermissionMapFollowsTheOperatorsFlags)
 {
     addOperator("0002", "", NoFlags);
     addOperator("0003", "", AllFlags);
-    const QStringList bound = {"会员消费记录", "操作人员及权限设置", "数据备份", "增加积分",
-                               "积分兑换", "会员生日提醒", "全部挂失记录", "积分手动清零"};
+    const QStringList bound = {"会员消费记录", "操作人员及权限设置", "数据备份",
+                               "增加积分",     "积分兑换",           "会员生日提醒",
+                               "全部挂失记录", "积分手动清零"};
     const QStringList always = {"修改密码", "退出系统", "帮助", "关于"};
     for (const QString& code : {QStringLiteral("0002"), QStringLiteral("0003")}) {
         TMAIN* main = start(code);
@@ -120,9 +122,10 @@ TEST_F(MainWindowTest, PermissionMapFollowsTheOperatorsFlags)
             EXPECT_EQ(main->menuItem(item)->isEnabled(), all) << item.toStdString();
         for (const QString& item : always)
             EXPECT_TRUE(main->menuItem(item)->isEnabled()) << item.toStdString();
-        for (const QString& button : {"会员管理", "会员查询", "刷卡消费/增加积分", "积分兑换", "生日提醒"})
+        for (const char* button :
+             {"会员管理", "会员查询", "刷卡消费/增加积分", "积分兑换", "生日提醒"})
             EXPECT_EQ(main->toolButton(button)->isEnabled(), all);
-        for (const QString& button : {"系统帮助", "暂时离开", "退出"})
+        for (const char* button : {"系统帮助", "暂时离开", "退出"})
             EXPECT_TRUE(main->toolButton(button)->isEnabled());
         delete main;
     }

@@ -13,7 +13,8 @@
 
 // One line per window class that opens inside the main frame.
 
-namespace app {
+namespace app
+{
 
 QWidget* createChildWindow(const QString& className)
 {

@@ -4,7 +4,8 @@
 #include "platform/os/appenv.h"
 #include "platform/ui/dialogs.h"
 
-namespace {
+namespace
+{
 TDM1* g_instance = nullptr;
 }
 
@@ -58,7 +59,8 @@ void TDM1::openDatabase()
     ADOConnection1.open(databasePath(), DatabasePassword);
 }
 
-namespace app {
+namespace app
+{
 
 bool transact(const std::function<void()>& body)
 {

@@ -34,7 +34,8 @@ public:
     db::Query ADOQuery13;
 };
 
-namespace app {
+namespace app
+{
 
 // Runs body as one transaction: commits when it completes; on any error rolls
 // back, shows the error's own text in a plain box and returns false. The caller

@@ -4,7 +4,8 @@
 #include "operators/xiugaicaozuoyuanfrm.h"
 #include "points/leixingxiugaifrm.h"
 
-namespace app {
+namespace app
+{
 
 void createHiddenForms()
 {

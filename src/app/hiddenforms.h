@@ -1,6 +1,7 @@
 #pragma once
 
-namespace app {
+namespace app
+{
 
 // The dialogs created once at start-up, hidden, and shown modally by their owners.
 void createHiddenForms();

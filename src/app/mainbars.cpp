@@ -14,7 +14,8 @@
 #include <QToolBar>
 #include <QToolButton>
 
-namespace {
+namespace
+{
 
 // Our own glyphs: a coloured disc with one character of the caption.
 QIcon glyph(const QString& caption, int index)

@@ -23,7 +23,8 @@
 #include <QMenuBar>
 #include <QStatusBar>
 
-namespace {
+namespace
+{
 TMAIN* g_main = nullptr;
 const QString SystemName = QStringLiteral("vidodiraroreV5.0");
 const QString DefaultShopName = QStringLiteral("蔚川石软件工作室");
@@ -41,7 +42,8 @@ TMAIN::TMAIN()
     m_reminderTimer.setObjectName(QStringLiteral("Timer1"));
     m_reminderTimer.setInterval(100);
     m_reminderTimer.setSingleShot(true);
-    connect(&m_reminderTimer, &QTimer::timeout, this, [this] { runMenuItem(QStringLiteral("会员生日提醒")); });
+    connect(&m_reminderTimer, &QTimer::timeout, this,
+            [this] { runMenuItem(QStringLiteral("会员生日提醒")); });
 }
 
 TMAIN::~TMAIN()
@@ -241,8 +243,10 @@ void TMAIN::resizeEvent(QResizeEvent* event)
 void TMAIN::centreLabels()
 {
     m_systemLabel->adjustSize();
-    m_shopLabel->move((width() - m_shopLabel->width()) / 2, (height() - 4 * m_shopLabel->height()) / 2);
-    m_systemLabel->move((width() - m_systemLabel->width()) / 2, (height() - m_systemLabel->height()) / 2);
+    m_shopLabel->move((width() - m_shopLabel->width()) / 2,
+                      (height() - 4 * m_shopLabel->height()) / 2);
+    m_systemLabel->move((width() - m_systemLabel->width()) / 2,
+                        (height() - m_systemLabel->height()) / 2);
 }
 
 bool TMAIN::eventFilter(QObject* watched, QEvent* event)
@@ -263,7 +267,8 @@ void TMAIN::showEvent(QShowEvent* event)
     }
 }
 
-namespace app {
+namespace app
+{
 
 QWidget* openOrActivate(const QString& caption, const QString& className)
 {

@@ -9,7 +9,8 @@ class QLabel;
 class QMdiArea;
 class QToolButton;
 
-namespace ui {
+namespace ui
+{
 class MarqueePane;
 }
 

@@ -2,7 +2,8 @@
 
 #include <QString>
 
-namespace app {
+namespace app
+{
 
 // What other windows may change or read on the main window.
 void applyShopName(const QString& shopName); // caption and the shop name label

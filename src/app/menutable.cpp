@@ -1,6 +1,7 @@
 #include "app/menutable.h"
 
-namespace app {
+namespace app
+{
 
 const QVector<MenuEntry>& menuTable()
 {

@@ -3,7 +3,8 @@
 #include <QString>
 #include <QVector>
 
-namespace app {
+namespace app
+{
 
 // One item of the main menu. Items with a class name open that child window
 // under the caption; the others run an action of the main window.

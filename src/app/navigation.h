@@ -4,7 +4,8 @@
 
 class QWidget;
 
-namespace app {
+namespace app
+{
 
 // The open-or-activate rule: bring forward the child window whose caption is
 // exactly caption, else create a window of the named class and give it the

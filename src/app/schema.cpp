@@ -8,8 +8,10 @@
 #include <QFileInfo>
 #include <sqlite3.h>
 
-namespace app {
-namespace {
+namespace app
+{
+namespace
+{
 
 // Text columns compare without letter case, as the Jet engine's do: the login
 // and every duplicate check rely on it. Booleans hold Jet's -1 and 0.

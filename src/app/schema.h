@@ -2,11 +2,13 @@
 
 #include <QString>
 
-namespace db {
+namespace db
+{
 class Connection;
 }
 
-namespace app {
+namespace app
+{
 
 // Creates the nine tables, their indexes and the administrator row in an
 // empty database. Used by the tool that writes the delivered file and by the

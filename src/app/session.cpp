@@ -1,6 +1,7 @@
 #include "app/session.h"
 
-namespace app {
+namespace app
+{
 
 Session& session()
 {

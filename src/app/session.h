@@ -2,7 +2,8 @@
 
 #include <QString>
 
-namespace app {
+namespace app
+{
 
 // Who is working: fixed by the login for the whole run.
 struct Session {

@@ -6,7 +6,8 @@
 #include "platform/os/singleinstance.h"
 #include "platform/ui/application.h"
 
-namespace app {
+namespace app
+{
 
 const QString InstanceName = QStringLiteral("weichuanshizezudavevudezavuriviv");
 

@@ -1,6 +1,7 @@
 #pragma once
 
-namespace app {
+namespace app
+{
 
 // The whole program: single instance, data module, main window with login,
 // the hidden dialogs, the message loop. Returns the exit code.

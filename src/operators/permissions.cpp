@@ -34,7 +34,8 @@ const QList<PermissionTarget>& permissionMap()
     return map;
 }
 
-namespace {
+namespace
+{
 void setTargetEnabled(TMAIN* main, const PermissionTarget& target, bool enabled)
 {
     if (QAction* item = main->menuItem(target.menuItem))
@@ -54,9 +55,9 @@ void applyPermissions(const QString& operatorCode)
     main->setOperatorPane(QStringLiteral("当前用户为:") + operatorCode);
     for (const PermissionTarget& target : permissionMap())
         setTargetEnabled(main, target, false);
-    db::Query& q = app::select(TDM1::instance().ADOall,
-                               QStringLiteral("select * from 操作员 where 操作员='") +
-                                   db::esc(operatorCode) + QStringLiteral("'"));
+    db::Query& q =
+        app::select(TDM1::instance().ADOall, QStringLiteral("select * from 操作员 where 操作员='") +
+                                                 db::esc(operatorCode) + QStringLiteral("'"));
     if (q.eof())
         return;
     for (const PermissionTarget& target : permissionMap()) {

@@ -24,7 +24,8 @@
 #include <QTimer>
 #include <sqlite3.h>
 
-namespace test {
+namespace test
+{
 
 // --- scripted dialogs ---------------------------------------------------------
 
@@ -40,8 +41,8 @@ void ScriptedDialogs::cancelFile()
 
 const ScriptedDialogs::Box& ScriptedDialogs::last() const
 {
-    static const Box none{QStringLiteral("<none>"), QStringLiteral("<no box shown>"), ui::Icon::None,
-                          ui::Buttons::Ok};
+    static const Box none{QStringLiteral("<none>"), QStringLiteral("<no box shown>"),
+                          ui::Icon::None, ui::Buttons::Ok};
     return boxes.isEmpty() ? none : boxes.last();
 }
 
@@ -93,7 +94,8 @@ void AppTest::SetUp()
     m_dir = std::make_unique<QTemporaryDir>();
     ASSERT_TRUE(m_dir->isValid());
     os::setAppDir(m_dir->path());
-    app::writeEmptyDatabase(dir() + QStringLiteral("database/database.mdb"), TDM1::DatabasePassword);
+    app::writeEmptyDatabase(dir() + QStringLiteral("database/database.mdb"),
+                            TDM1::DatabasePassword);
     setNow(QDateTime(QDate(2026, 12, 11), QTime(10, 30, 0)));
     ui::setDialogService(&dialogs);
     app::session() = app::Session{};
@@ -192,10 +194,14 @@ QTimer* AppTest::whenModal(std::function<void(QWidget*)> body)
     return timer;
 }
 
-namespace {
+namespace
+{
 struct DirectConnection {
     db::Connection connection;
-    explicit DirectConnection(const QString& path) { connection.open(path, TDM1::DatabasePassword); }
+    explicit DirectConnection(const QString& path)
+    {
+        connection.open(path, TDM1::DatabasePassword);
+    }
 };
 } // namespace
 
@@ -243,7 +249,8 @@ QWidget* findNamed(QWidget* root, const QString& name)
     return root->findChild<QWidget*>(name);
 }
 
-namespace {
+namespace
+{
 QWidget* keyTarget(QWidget* box)
 {
     if (auto* combo = qobject_cast<QComboBox*>(box); combo && combo->lineEdit())

@@ -18,7 +18,8 @@ class QTimer;
 class TMAIN;
 class TDM1;
 
-namespace test {
+namespace test
+{
 
 // Answers and records every message box and file dialog.
 class ScriptedDialogs : public ui::DialogService
@@ -43,7 +44,11 @@ public:
     const Box& last() const;
     QStringList texts() const;
     bool shown(const QString& text) const { return texts().contains(text); }
-    void clear() { boxes.clear(); fileRequests.clear(); }
+    void clear()
+    {
+        boxes.clear();
+        fileRequests.clear();
+    }
 
     // Runs when the next box opens, while it is up (for boxes that must see a state).
     std::function<void(const Box&)> onBox;
@@ -72,7 +77,7 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    QString dir() const;            // the stand-in for the executable's folder, with "/"
+    QString dir() const;                // the stand-in for the executable's folder, with "/"
     void writeIni(const QString& body); // the settings file, written as GBK
     void setNow(const QDateTime& moment);
 
@@ -116,7 +121,7 @@ template <class T> T* find(QWidget* root, const QString& name)
     EXPECT_NE(w, nullptr) << "no control " << name.toStdString();
     return w;
 }
-void type(QWidget* box, const QString& text); // replaces the text, as typed
+void type(QWidget* box, const QString& text);     // replaces the text, as typed
 void typeKeys(QWidget* box, const QString& keys); // key by key, through key filters
 void pressEnter(QWidget* w);
 void click(QAbstractButton* button);

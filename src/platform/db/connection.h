@@ -4,7 +4,8 @@
 
 struct sqlite3;
 
-namespace db {
+namespace db
+{
 
 // The single database connection: an encrypted SQLite file opened with its key.
 class Connection

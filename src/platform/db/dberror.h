@@ -3,7 +3,8 @@
 #include <QString>
 #include <stdexcept>
 
-namespace db {
+namespace db
+{
 
 // The one error type the storage layer raises; it carries the engine's own text.
 class DbError : public std::runtime_error

@@ -2,7 +2,8 @@
 
 #include <QString>
 
-namespace db {
+namespace db
+{
 
 // Rewrites the Jet dialect the windows write into SQL that SQLite accepts:
 // #yyyy-mm-dd# date literals, [bracketed] names, the words true/false,

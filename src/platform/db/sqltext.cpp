@@ -5,7 +5,8 @@
 
 #include <sqlite3.h>
 
-namespace db {
+namespace db
+{
 
 QString esc(const QString& value)
 {
@@ -18,9 +19,10 @@ QString checkedColumn(Connection& connection, const QString& table, const QStrin
 {
     sqlite3* handle = connection.handle();
     sqlite3_stmt* stmt = nullptr;
-    const QByteArray sql = QStringLiteral("pragma table_info(\"%1\")")
-                               .arg(QString(table).replace(QLatin1Char('"'), QStringLiteral("\"\"")))
-                               .toUtf8();
+    const QByteArray sql =
+        QStringLiteral("pragma table_info(\"%1\")")
+            .arg(QString(table).replace(QLatin1Char('"'), QStringLiteral("\"\"")))
+            .toUtf8();
     check(handle, sqlite3_prepare_v2(handle, sql.constData(), sql.size(), &stmt, nullptr));
     QString found;
     while (sqlite3_step(stmt) == SQLITE_ROW) {
@@ -31,8 +33,8 @@ QString checkedColumn(Connection& connection, const QString& table, const QStrin
     }
     sqlite3_finalize(stmt);
     if (found.isEmpty())
-        throw DbError(QStringLiteral("No value given for one or more required parameters. (%1)")
-                          .arg(column));
+        throw DbError(
+            QStringLiteral("No value given for one or more required parameters. (%1)").arg(column));
     return found;
 }
 

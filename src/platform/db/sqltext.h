@@ -3,7 +3,8 @@
 #include <QString>
 #include <QStringList>
 
-namespace db {
+namespace db
+{
 
 class Connection;
 

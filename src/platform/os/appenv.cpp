@@ -3,8 +3,10 @@
 #include <QCoreApplication>
 #include <QDir>
 
-namespace os {
-namespace {
+namespace os
+{
+namespace
+{
 QString g_appDir;
 QDateTime g_fixedNow;
 } // namespace

@@ -3,7 +3,8 @@
 #include <QDateTime>
 #include <QString>
 
-namespace os {
+namespace os
+{
 
 // The folder the program treats as its own: the executable's folder, or the
 // folder a test puts in its place. Always ends with a separator.

@@ -3,7 +3,8 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
-namespace os {
+namespace os
+{
 
 QByteArray toGbk(const QString& text)
 {

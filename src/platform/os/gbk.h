@@ -3,7 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
-namespace os {
+namespace os
+{
 
 // The system's ANSI code page: settings and receipts are GBK bytes.
 QByteArray toGbk(const QString& text);

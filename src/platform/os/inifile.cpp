@@ -6,8 +6,10 @@
 #include <QFile>
 #include <QStringList>
 
-namespace os {
-namespace {
+namespace os
+{
+namespace
+{
 
 constexpr int MaxValueLength = 2047;
 
@@ -122,7 +124,8 @@ void IniFile::writeBool(const QString& section, const QString& key, bool value)
     writeString(section, key, value ? QStringLiteral("1") : QStringLiteral("0"));
 }
 
-namespace settings {
+namespace settings
+{
 IniFile file()
 {
     return IniFile(appDir() + QStringLiteral("myini.ini"));

@@ -3,7 +3,8 @@
 #include <QString>
 #include <stdexcept>
 
-namespace os {
+namespace os
+{
 
 class IniWriteError : public std::runtime_error
 {
@@ -34,7 +35,8 @@ private:
 };
 
 // The workstation settings: myini.ini beside the executable, section 程序参数.
-namespace settings {
+namespace settings
+{
 inline const QString Section = QStringLiteral("程序参数");
 IniFile file();
 } // namespace settings

@@ -3,7 +3,8 @@
 #include <QFile>
 #include <QRegularExpression>
 
-namespace os {
+namespace os
+{
 
 QString printerDevicePath(const QString& port)
 {

@@ -3,7 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
-namespace os {
+namespace os
+{
 
 // Where a port name of the settings leads: "lpt1".."lpt4" are the parallel
 // ports, any other name is opened as a device or file path.

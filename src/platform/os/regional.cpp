@@ -3,7 +3,8 @@
 #include <QRegularExpression>
 #include <stdexcept>
 
-namespace os {
+namespace os
+{
 
 QString shortDate(const QDate& date)
 {

@@ -4,7 +4,8 @@
 #include <QString>
 #include <QTime>
 
-namespace os {
+namespace os
+{
 
 // The workstation's regional forms, fixed for this system: dates are stored
 // as this text, so they compare correctly with date literals.

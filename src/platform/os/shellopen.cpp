@@ -4,7 +4,8 @@
 #include <QFileInfo>
 #include <QUrl>
 
-namespace os {
+namespace os
+{
 
 void shellOpen(const QString& path)
 {

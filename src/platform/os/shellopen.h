@@ -2,7 +2,8 @@
 
 #include <QString>
 
-namespace os {
+namespace os
+{
 
 // Opens a document with the desktop's default handler; the result is not examined.
 void shellOpen(const QString& path);

@@ -10,7 +10,8 @@
 #include <unistd.h>
 #endif
 
-namespace os {
+namespace os
+{
 
 #ifdef _WIN32
 SingleInstance::SingleInstance(const QString& name)

@@ -2,7 +2,8 @@
 
 #include <QString>
 
-namespace os {
+namespace os
+{
 
 // A machine-wide guard under a fixed name. The system lets go of it when the
 // process ends in any way, so a crashed copy never blocks the next start.

@@ -6,7 +6,8 @@
 #include <QLocale>
 #include <QTranslator>
 
-namespace ui {
+namespace ui
+{
 
 Application::Application(int& argc, char** argv) : QApplication(argc, argv)
 {

@@ -2,7 +2,8 @@
 
 #include <QApplication>
 
-namespace ui {
+namespace ui
+{
 
 // The application object. Errors that a handler does not catch are stopped
 // here, at event delivery, and shown in the error box captioned with the

@@ -5,8 +5,10 @@
 #include <QMessageBox>
 #include <QStringList>
 
-namespace ui {
-namespace {
+namespace ui
+{
+namespace
+{
 
 QMessageBox::Icon toQt(Icon icon)
 {
@@ -30,7 +32,8 @@ QStringList qtFilters(const QString& filter)
     const QStringList parts = filter.split(QLatin1Char('|'));
     QStringList out;
     for (int i = 0; i + 1 < parts.size(); i += 2)
-        out << QStringLiteral("%1 (%2)").arg(parts[i], QString(parts[i + 1]).replace(QLatin1Char(';'), QLatin1Char(' ')));
+        out << QStringLiteral("%1 (%2)").arg(
+            parts[i], QString(parts[i + 1]).replace(QLatin1Char(';'), QLatin1Char(' ')));
     return out;
 }
 

@@ -4,7 +4,8 @@
 
 class QWidget;
 
-namespace ui {
+namespace ui
+{
 
 enum class Icon { None, Information, Question, Warning, Error };
 enum class Buttons { Ok, OkCancel, YesNo };

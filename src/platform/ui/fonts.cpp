@@ -2,7 +2,8 @@
 
 #include <QStringList>
 
-namespace ui {
+namespace ui
+{
 
 QFont cjkFont(const QString& family, int pixelSize, bool bold)
 {

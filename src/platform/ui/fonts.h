@@ -3,7 +3,8 @@
 #include <QFont>
 #include <QString>
 
-namespace ui {
+namespace ui
+{
 
 // A font by its Windows family name (宋体, 华文行楷, 楷体_GB2312), falling
 // back to an installed CJK font where the named one is missing.

@@ -2,7 +2,8 @@
 
 #include <QPainter>
 
-namespace ui {
+namespace ui
+{
 
 MarqueePane::MarqueePane(QWidget* parent) : QWidget(parent)
 {
@@ -32,8 +33,8 @@ void MarqueePane::paintEvent(QPaintEvent*)
     QPainter painter(this);
     painter.setPen(palette().color(QPalette::WindowText));
     const QRect r = rect();
-    painter.drawText(QRect(r.width() - m_offset, 0, r.width() + fontMetrics().horizontalAdvance(m_text),
-                           r.height()),
+    painter.drawText(QRect(r.width() - m_offset, 0,
+                           r.width() + fontMetrics().horizontalAdvance(m_text), r.height()),
                      Qt::AlignLeft | Qt::AlignVCenter, m_text);
 }
 

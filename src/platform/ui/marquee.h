@@ -3,7 +3,8 @@
 #include <QTimer>
 #include <QWidget>
 
-namespace ui {
+namespace ui
+{
 
 // A status pane whose text scrolls from right to left, one step per tick.
 class MarqueePane : public QWidget
