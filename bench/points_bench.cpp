@@ -2,6 +2,7 @@
 // the data module as the windows run them, against the same statements sent
 // straight to SQLCipher, over the large generated database.
 #include "support/benchdb.h"
+#include "support/benchsides.h"
 
 #include "app/dm1frm.h"
 #include "platform/db/dberror.h"
@@ -19,44 +20,19 @@
 namespace
 {
 
+using bench::rawCheck;
+using bench::rawExec;
+using bench::rawPrepare;
+
 TDM1* g_dm = nullptr;
-sqlite3* g_raw = nullptr;
 const QString Operator = QStringLiteral("bench-points");
-
-class LogDialogs : public ui::DialogService
-{
-public:
-    ui::Answer message(QWidget*, const QString& title, const QString& text, ui::Icon,
-                       ui::Buttons) override
-    {
-        std::fprintf(stderr, "[%s] %s\n", qPrintable(title), qPrintable(text));
-        return ui::Answer::Ok;
-    }
-    bool fileDialog(QWidget*, ui::FileDialogRequest&) override { return false; }
-};
-
-void rawCheck(int rc)
-{
-    if (rc != SQLITE_OK && rc != SQLITE_ROW && rc != SQLITE_DONE)
-        throw db::DbError(QString::fromUtf8(sqlite3_errmsg(g_raw)));
-}
-
-void rawExec(const QString& sql)
-{
-    const QByteArray text = sql.toUtf8();
-    sqlite3_stmt* stmt = nullptr;
-    rawCheck(sqlite3_prepare_v2(g_raw, text.constData(), text.size(), &stmt, nullptr));
-    const int rc = sqlite3_step(stmt);
-    sqlite3_finalize(stmt);
-    rawCheck(rc);
-}
 
 QString rawMaxSerial()
 {
     const QByteArray text =
         db::translateJet(QStringLiteral("select max(编号) as 最大编号 from 流水记录")).toUtf8();
     sqlite3_stmt* stmt = nullptr;
-    rawCheck(sqlite3_prepare_v2(g_raw, text.constData(), text.size(), &stmt, nullptr));
+    rawCheck(sqlite3_prepare_v2(bench::raw(), text.constData(), text.size(), &stmt, nullptr));
     QString highest;
     if (sqlite3_step(stmt) == SQLITE_ROW && sqlite3_column_text(stmt, 0))
         highest = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0)));
@@ -146,7 +122,8 @@ void Redemption_Raw(benchmark::State& state)
     for (auto _ : state) {
         rawExec(QStringLiteral("begin"));
         sqlite3_stmt* stmt = nullptr;
-        rawCheck(sqlite3_prepare_v2(g_raw, balance.constData(), balance.size(), &stmt, nullptr));
+        rawCheck(
+            sqlite3_prepare_v2(bench::raw(), balance.constData(), balance.size(), &stmt, nullptr));
         if (sqlite3_step(stmt) == SQLITE_ROW)
             benchmark::DoNotOptimize(sqlite3_column_double(stmt, 0));
         sqlite3_finalize(stmt);
@@ -164,19 +141,8 @@ int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
-    LogDialogs dialogs;
-    ui::setDialogService(&dialogs);
-
-    os::setAppDir(bench::benchDatabaseDir());
-    TDM1 dm;
-    dm.openDatabase();
-    g_dm = &dm;
-    const QByteArray path = TDM1::databasePath().toUtf8();
-    const QByteArray key = TDM1::DatabasePassword.toUtf8();
-    rawCheck(sqlite3_open_v2(path.constData(), &g_raw, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX,
-                             nullptr));
-    rawCheck(sqlite3_key(g_raw, key.constData(), key.size()));
-    sqlite3_busy_timeout(g_raw, db::Connection::BusyTimeoutMs);
+    bench::Sides sides;
+    g_dm = &sides.dataModule();
     // Enough balance that every redemption of the run passes its check.
     rawExec(QStringLiteral("update 会员卡信息 set 积分=积分+1000000 where 会员卡号='%1'")
                 .arg(bench::cardNumber(4242)));
@@ -196,6 +162,5 @@ int main(int argc, char** argv)
 
     rawExec(QStringLiteral("update 会员卡信息 set 积分=积分-1000000 where 会员卡号='%1'")
                 .arg(bench::cardNumber(4242)));
-    sqlite3_close(g_raw);
     return 0;
 }

@@ -1,6 +1,7 @@
 // The storage layer measured against the same SQL sent straight to the
 // SQLCipher API, in one run over the large generated database.
 #include "support/benchdb.h"
+#include "support/benchsides.h"
 
 #include "app/dm1frm.h"
 #include "platform/db/dberror.h"
@@ -19,21 +20,11 @@
 namespace
 {
 
-TDM1* g_dm = nullptr;
-sqlite3* g_raw = nullptr;
+using bench::rawCheck;
+using bench::rawExec;
+using bench::rawPrepare;
 
-// A failed transaction would show a box; here it only goes to the log.
-class LogDialogs : public ui::DialogService
-{
-public:
-    ui::Answer message(QWidget*, const QString& title, const QString& text, ui::Icon,
-                       ui::Buttons) override
-    {
-        std::fprintf(stderr, "[%s] %s\n", qPrintable(title), qPrintable(text));
-        return ui::Answer::Ok;
-    }
-    bool fileDialog(QWidget*, ui::FileDialogRequest&) override { return false; }
-};
+TDM1* g_dm = nullptr;
 
 // The card numbers the look-ups visit, the same for both sides.
 QString cardAt(int64_t iteration)
@@ -41,34 +32,10 @@ QString cardAt(int64_t iteration)
     return bench::cardNumber(int((iteration * 7919) % bench::MemberCount));
 }
 
-// ---- the raw side: prepare, step, read, finalize, as a caller of the C API would.
-
-void rawCheck(int rc)
-{
-    if (rc != SQLITE_OK && rc != SQLITE_ROW && rc != SQLITE_DONE)
-        throw db::DbError(QString::fromUtf8(sqlite3_errmsg(g_raw)));
-}
-
-sqlite3_stmt* rawPrepare(const QString& sql)
-{
-    const QByteArray text = sql.toUtf8();
-    sqlite3_stmt* stmt = nullptr;
-    rawCheck(sqlite3_prepare_v2(g_raw, text.constData(), text.size(), &stmt, nullptr));
-    return stmt;
-}
-
 QString rawText(sqlite3_stmt* stmt, int column)
 {
     return QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, column)),
                              sqlite3_column_bytes(stmt, column));
-}
-
-void rawExec(const QString& sql)
-{
-    sqlite3_stmt* stmt = rawPrepare(sql);
-    const int rc = sqlite3_step(stmt);
-    sqlite3_finalize(stmt);
-    rawCheck(rc);
 }
 
 // ---- the statements, written as the windows write them.
@@ -336,20 +303,8 @@ int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
-    LogDialogs dialogs;
-    ui::setDialogService(&dialogs);
-
-    os::setAppDir(bench::benchDatabaseDir());
-    TDM1 dm;
-    dm.openDatabase();
-    g_dm = &dm;
-    const QByteArray path = TDM1::databasePath().toUtf8();
-    const QByteArray key = TDM1::DatabasePassword.toUtf8();
-    // Opened as the data module opens its connection, so both sides pay the same locking.
-    rawCheck(sqlite3_open_v2(path.constData(), &g_raw, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX,
-                             nullptr));
-    rawCheck(sqlite3_key(g_raw, key.constData(), key.size()));
-    sqlite3_busy_timeout(g_raw, db::Connection::BusyTimeoutMs);
+    bench::Sides sides;
+    g_dm = &sides.dataModule();
 
     // Each pair runs back to back, the data module first.
     const std::pair<const char*, void (*)(benchmark::State&)> pairs[] = {
@@ -368,6 +323,5 @@ int main(int argc, char** argv)
     printRatios(reporter.times);
     benchmark::Shutdown();
 
-    sqlite3_close(g_raw);
     return 0;
 }
