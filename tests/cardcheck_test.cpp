@@ -17,20 +17,6 @@ using members::CardCheckProfile;
 namespace
 {
 
-// The harness types key by key, which covers ASCII only; other text is set as a paste would.
-void enterText(QWidget* box, const QString& text)
-{
-    bool ascii = true;
-    for (QChar c : text)
-        ascii = ascii && c.unicode() < 128;
-    if (ascii) {
-        test::type(box, text);
-        return;
-    }
-    if (auto* edit = qobject_cast<QLineEdit*>(box))
-        edit->setText(text);
-    test::processEvents();
-}
 
 // A window with every control any of the card-check windows names, so each
 // preset can be driven through the real check and search panel.
@@ -75,7 +61,7 @@ public:
     QCheckBox* checkBox() { return test::find<QCheckBox>(this, QStringLiteral("CheckBox1")); }
     void enter(const QString& card)
     {
-        enterText(edit(1), card);
+        test::type(edit(1), card);
         test::pressEnter(edit(1));
     }
 
@@ -238,7 +224,7 @@ TEST_F(CardCheckTest, RefusalAndSearchDisarmUntilTheNextLoad)
     ASSERT_TRUE(w->button("BitBtn1")->isEnabled());
 
     // The card box retyped without Enter: the checked card no longer matches.
-    enterText(w->edit(1), QStringLiteral("1003"));
+    test::type(w->edit(1), QStringLiteral("1003"));
     EXPECT_FALSE(w->check_->stillLoaded(w->edit(1)->text()));
 
     w->enter(QStringLiteral("5555"));
@@ -273,7 +259,7 @@ TEST_F(CardCheckTest, SearchKeepsTheFragmentAndClearsTheRest)
     for (const Case& c : cases) {
         w->enter(QStringLiteral("1001"));
         w->panel->hide();
-        enterText(w->edit(c.box), c.fragment);
+        test::type(w->edit(c.box), c.fragment);
         test::pressEnter(w->edit(c.box)); // Enter clicks the box's search button
         EXPECT_TRUE(w->panel->isVisible());
         EXPECT_EQ(w->edit(c.box)->text(), c.fragment);
@@ -299,7 +285,7 @@ TEST_F(CardCheckTest, DoubleClickLoadsAndHidesOrKeepsThePanel)
            QString(), QString());
     {
         auto w = host(CardCheckProfile::zengjiajifen());
-        enterText(w->edit(3), QStringLiteral("王五"));
+        test::type(w->edit(3), QStringLiteral("王五"));
         test::click(w->panel->searchButton(0));
         emit w->panel->grid()->rowDoubleClicked(0);
         test::processEvents();
@@ -310,7 +296,7 @@ TEST_F(CardCheckTest, DoubleClickLoadsAndHidesOrKeepsThePanel)
         EXPECT_TRUE(w->check_->stillLoaded(QStringLiteral("0999")));
     }
     auto w = host(CardCheckProfile::duihuan());
-    enterText(w->edit(3), QStringLiteral("王五"));
+    test::type(w->edit(3), QStringLiteral("王五"));
     test::click(w->panel->searchButton(0));
     dialogs.answer(ui::Answer::Cancel);
     emit w->panel->grid()->rowDoubleClicked(0);
@@ -325,7 +311,7 @@ TEST_F(CardCheckTest, QuotesAreSearchedAsTyped)
     member(QStringLiteral("2001"), QStringLiteral("O'Brien"), QStringLiteral("false"), QString(),
            QString(), QString());
     auto w = host(CardCheckProfile::jifenchaxun());
-    enterText(w->edit(3), QStringLiteral("O'B"));
+    test::type(w->edit(3), QStringLiteral("O'B"));
     test::click(w->panel->searchButton(0));
     ASSERT_EQ(w->panel->grid()->rowCount(), 1);
     EXPECT_EQ(w->panel->cardAt(0), QStringLiteral("2001"));
