@@ -216,9 +216,11 @@ int Query::execSql()
 
 char* Query::allocateRow(size_t size)
 {
-    constexpr size_t BlockSize = size_t(1) << 20;
+    // Blocks grow from 4 KB to 1 MB, so the many small look-ups stay cheap
+    // and a million-row grid needs few allocations.
     if (size > m_blockFree) {
-        const size_t n = std::max(BlockSize, size);
+        const size_t grown = size_t(4096) << std::min<size_t>(m_blocks.size(), 8);
+        const size_t n = std::max(grown, size);
         m_blocks.emplace_back(new char[n]);
         m_blockPos = m_blocks.back().get();
         m_blockFree = n;
