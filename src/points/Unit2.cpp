@@ -61,22 +61,14 @@ Tzengjiajifen::Tzengjiajifen(QWidget* parent) : points::LedgerForm(QPoint(120, 0
     for (int i = 1; i <= 16; ++i)
         box(QStringLiteral("Edit%1").arg(i))->clear();
     m_comboBox1->setFocus();
-    m_edit12->setEnabled(false);
-    m_edit13->setEnabled(false);
-    m_bitBtn1->setEnabled(false);
-    m_panel->hide();
-    refreshSerial();
+    awaitCard({m_edit12, m_edit13, m_bitBtn1});
 }
 
 Tzengjiajifen::~Tzengjiajifen() = default;
 
 void Tzengjiajifen::buildControls()
 {
-    auto* heading = new QLabel(QStringLiteral("会员消费增加积分"), this);
-    QFont big = heading->font();
-    big.setPointSize(big.pointSize() + 6);
-    big.setBold(true);
-    heading->setFont(big);
+    QLabel* title = heading(QStringLiteral("会员消费增加积分"));
 
     m_comboBox1 = new QComboBox(this);
     m_comboBox1->setObjectName(QStringLiteral("ComboBox1"));
@@ -142,7 +134,7 @@ void Tzengjiajifen::buildControls()
     body->addLayout(left);
     body->addLayout(right, 1);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(heading, 0, Qt::AlignHCenter);
+    layout->addWidget(title, 0, Qt::AlignHCenter);
     layout->addLayout(body);
 }
 

@@ -62,22 +62,14 @@ Tduihuan::Tduihuan(QWidget* parent) : points::LedgerForm(QPoint(150, 0), parent)
             b->clear();
     }
     box(QStringLiteral("Edit1"))->setFocus();
-    m_edit12->setEnabled(false);
-    m_edit13->setEnabled(false);
-    m_bitBtn1->setEnabled(false);
-    m_panel->hide();
-    refreshSerial();
+    awaitCard({m_edit12, m_edit13, m_bitBtn1});
 }
 
 Tduihuan::~Tduihuan() = default;
 
 void Tduihuan::buildControls()
 {
-    auto* heading = new QLabel(QStringLiteral("会员积分兑换"), this);
-    QFont big = heading->font();
-    big.setPointSize(big.pointSize() + 6);
-    big.setBold(true);
-    heading->setFont(big);
+    QLabel* title = heading(QStringLiteral("会员积分兑换"));
 
     auto* way = new QGroupBox(QStringLiteral("请选择兑换方式"), this);
     way->setObjectName(QStringLiteral("RzRadioGroup1"));
@@ -138,7 +130,7 @@ void Tduihuan::buildControls()
     body->addLayout(left);
     body->addLayout(right, 1);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(heading, 0, Qt::AlignHCenter);
+    layout->addWidget(title, 0, Qt::AlignHCenter);
     layout->addLayout(body);
 }
 

@@ -77,6 +77,24 @@ void LedgerForm::refreshSerial()
     m_label22->setText(nextSerialNumber());
 }
 
+QLabel* LedgerForm::heading(const QString& text)
+{
+    auto* label = new QLabel(text, this);
+    QFont big = label->font();
+    big.setPointSize(big.pointSize() + 6);
+    big.setBold(true);
+    label->setFont(big);
+    return label;
+}
+
+void LedgerForm::awaitCard(std::initializer_list<QWidget*> disarmed)
+{
+    for (QWidget* w : disarmed)
+        w->setEnabled(false);
+    m_panel->hide();
+    refreshSerial();
+}
+
 void LedgerForm::paintEvent(QPaintEvent* event)
 {
     ui::ChildForm::paintEvent(event);

@@ -4,6 +4,7 @@
 
 #include <QHash>
 #include <QStringList>
+#include <initializer_list>
 
 class QGridLayout;
 class QLabel;
@@ -48,6 +49,11 @@ protected:
     void startCardCheck(const members::CardCheckProfile& profile);
 
     void refreshSerial();
+    // The window's large bold title line.
+    QLabel* heading(const QString& text);
+    // The end of both windows' reset: the entry boxes and 确定 wait for a
+    // checked card, the search panel goes away, the next serial number shows.
+    void awaitCard(std::initializer_list<QWidget*> disarmed);
     void paintEvent(QPaintEvent* event) override;
 
     // Refuses a save unless the card box still shows the member that passed the check.
